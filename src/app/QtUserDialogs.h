@@ -1,0 +1,16 @@
+#pragma once
+// The real dialogs: Qt's message boxes, file and print dialogs.
+
+#include "app/UserDialogs.h"
+
+class QtUserDialogs : public UserDialogs {
+public:
+    MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
+    std::optional<FileDialogAnswer> showFileDialog(QWidget* parent, const FileDialogRequest& request) override;
+    bool showPrintDialog(QWidget* parent, QPrinter& printer) override;
+    void showModal(QDialog& window) override;
+    void endProgram() override;
+};
+
+// "Name|*.a;*.b|Other|*.c" as Qt name filters: "Name (*.a *.b)", "Other (*.c)".
+QStringList qtNameFilters(const QString& filter);

@@ -1,0 +1,201 @@
+#pragma once
+// The main window: owns the picture, the drawing state, the command state,
+// the link settings and the page setup, and every handler of its controls.
+// The handlers are defined beside the rules they call, in the folder of their
+// subsystem; each stays short and leaves the rule to plain code.
+
+#include "app/UserDialogs.h"
+#include "link/CalcModel.h"
+#include "link/CalcVariable.h"
+#include "picture/PictureGrid.h"
+#include "print/PageSetupValues.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class Canvas;
+class PictureControl;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class frmAbout;
+class frmExit;
+class frmHelp;
+class pgset;
+
+class frmPixoram : public QMainWindow {
+    Q_OBJECT
+public:
+    // commandLine: the argument text after the program's name; a picture file path or empty.
+    frmPixoram(UserDialogs& dialogs, const QString& commandLine);
+    ~frmPixoram() override;
+
+    // ---- Handlers --------------------------------------------------------
+    // app
+    void Form_MouseMove();
+    void miCls_Click();
+    void miExit_Click();
+    // info
+    void miAbout_Click();
+    void miInstructions_Click();
+    // picture
+    void Picture1_Paint();
+    // files
+    void miOpen_Click();
+    void miSave_Click();
+    void miSaveAs_Click();
+    void Picture1_OLEDragDrop(const QStringList& paths);
+    // draw
+    void mitool_Click(int index);
+    void Picture1_MouseDown(int button, float X, float Y);
+    void Picture1_MouseMove(int button, float X, float Y);
+    void Picture1_MouseUp(int button, float X, float Y);
+    // import
+    void miImport_Click();
+    // link
+    void miCom_Click(int index);
+    void miGray_Click();
+    void miBlack_Click();
+    void miUSB_Click();
+    void miEmulator_Click();
+    void Command1_Click();
+    void Command2_Click();
+    // print
+    void miPrint_Click();
+    void mipgset_Click();
+
+    // ---- Routines other subsystems call --------------------------------
+    // picture
+    void PlotCell(int16_t x, int16_t y);
+    void ClearPicture();
+    // files
+    // Returns false (after telling the user) when the file could not be read;
+    // the picture and the window are then as they were.
+    bool LoadPictureFile(const QString& path, bool atStartUp);
+    bool CheckFolderName();
+    bool CheckVarName();
+    // draw
+    void PenLineTo(int16_t column, int16_t row);
+    // Suspends the tool after a load: the next press on the canvas re-arms SavedTool.
+    void parkTool();
+    void checkToolItem(int index);
+
+    // Command state: one function per row of the table of events.
+    void markEmpty();                  // start-up, ClrDraw
+    void markFileLoaded();             // command line, drop, Open
+    void markEdited();                 // press on the canvas, import accepted
+    void markSaved();                  // Save
+    void markSavedAsCalculatorFile();  // Save As of a calculator file
+    void markScreenshotTaken();        // Snap
+
+    // ---- Controls ----------------------------------------------------------
+    Canvas* Picture1 = nullptr;
+    QLineEdit* Text1 = nullptr;  // comment
+    QLineEdit* Text2 = nullptr;  // variable name
+    QLineEdit* Text3 = nullptr;  // folder name
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QWidget* Panel3D1 = nullptr;
+    QWidget* Panel3D2 = nullptr;
+    QPushButton* Command1 = nullptr;  // "Snap"
+    QPushButton* Command2 = nullptr;  // "Send"
+    QLabel* statusPanel1 = nullptr;   // StatusBar1, panel 1: the picture's file
+    QLabel* statusPanel2 = nullptr;   // StatusBar1, panel 2: the cell under the mouse
+    QWidget* StatusBar1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* Picture2 = nullptr;       // import preview, hidden
+    // Toolbar: raised, pressed and cover pictures.
+    PictureControl* Image1 = nullptr;
+    PictureControl* Image2 = nullptr;
+    PictureControl* Image3 = nullptr;
+    PictureControl* Image4 = nullptr;
+    PictureControl* Image5 = nullptr;
+    PictureControl* Image6 = nullptr;
+    PictureControl* Image7 = nullptr;
+    PictureControl* Image8 = nullptr;
+    PictureControl* Image9 = nullptr;
+    PictureControl* Image10 = nullptr;
+    PictureControl* Image11 = nullptr;
+
+    QMenu* miFile = nullptr;
+    QAction* miOpen = nullptr;
+    QAction* miSave = nullptr;
+    QAction* miSaveAs = nullptr;
+    QAction* miImport = nullptr;
+    QAction* miPrint = nullptr;
+    QAction* mipgset = nullptr;
+    QAction* miExit = nullptr;
+    QMenu* miDraw = nullptr;
+    QAction* miCls = nullptr;
+    QMenu* miTools = nullptr;
+    std::array<QAction*, 13> mitool{};  // 1 to 12
+    QMenu* miLink = nullptr;
+    std::array<QAction*, 5> miCom{};    // 1 to 4
+    QAction* miGray = nullptr;
+    QAction* miBlack = nullptr;
+    QAction* miUSB = nullptr;
+    QAction* miEmulator = nullptr;
+    QMenu* miHelp = nullptr;
+    QAction* miInstructions = nullptr;
+    QAction* miAbout = nullptr;
+
+    // ---- State of the run ----------------------------------------------------
+    PictureGrid grid;
+    QString CurrentFileName;
+
+    // Drawing state.
+    enum class DrawMode { CopyPen = 13, XorPen = 7 };
+    int16_t CurrentTool = 0;
+    int16_t SavedTool = 1;
+    float StartX = 0, StartY = 0, EndX = 0, EndY = 0;
+    double Radius = 0;
+    DrawMode drawMode = DrawMode::CopyPen;
+
+    // The shared common dialog CMDialog1: keeps its filter position and default
+    // extension from one use to the next.
+    FileDialogRequest CMDialog1;
+
+    // The hidden work picture Picture4 (3645 x 1905 twips): bitmaps pass to and
+    // from the link component through it.
+    QImage Picture4;
+
+    // The calculator link component.
+    CalcVariable calcVariable;
+    CalcModel TI92Calc{CalcKind::TI92};
+    CalcModel TI92PlusCalc{CalcKind::TI92Plus};
+    CalcModel Voyage200Calc{CalcKind::Voyage200};
+
+    // Link settings.
+    int32_t cableCode = 5;
+    QString portName;
+
+    PageSetupValues pageSetup;
+
+    UserDialogs& dialogs;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load(const QString& commandLine);
+    void createControls();
+    void createMenus();
+    void createToolbar();
+    void connectHandlers();
+    void connectToolbar();
+
+    frmExit* exitWindow = nullptr;
+    frmAbout* aboutWindow = nullptr;
+    frmHelp* helpWindow = nullptr;
+    pgset* pageSetupWindow = nullptr;
+    bool ending = false;
+};

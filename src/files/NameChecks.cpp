@@ -1,0 +1,4 @@
+#include "app/frmPixoram.h"
+
+bool frmPixoram::CheckFolderName() { return true; }
+bool frmPixoram::CheckVarName() { return true; }

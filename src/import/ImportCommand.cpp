@@ -1,0 +1,3 @@
+#include "app/frmPixoram.h"
+
+void frmPixoram::miImport_Click() {}

@@ -1,0 +1,4 @@
+#include "app/frmPixoram.h"
+
+void frmPixoram::Command1_Click() {}
+void frmPixoram::Command2_Click() {}

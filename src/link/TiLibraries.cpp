@@ -1,0 +1,48 @@
+#include "link/TiLibraries.h"
+
+#include <glib.h>
+#include <tilp2/ticables.h>
+#include <tilp2/ticalcs.h>
+#include <tilp2/tifiles.h>
+
+namespace {
+
+void discardLogMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer)
+{
+}
+
+}  // namespace
+
+void ensureTiLibrariesReady()
+{
+    static const bool ready = [] {
+        for (const char* domain : {"tifiles", "ticonv", "ticables", "ticalcs"})
+            g_log_set_handler(domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
+                              discardLogMessage, nullptr);
+        ticables_library_init();
+        tifiles_library_init();
+        ticalcs_library_init();
+        return true;
+    }();
+    (void)ready;
+}
+
+QString tiErrorText(int code)
+{
+    ensureTiLibrariesReady();
+    char* message = nullptr;
+    QString text;
+    if (ticalcs_error_get(code, &message) == 0 && message) {
+        text = QString::fromLocal8Bit(message);
+        ticalcs_error_free(message);
+    } else if (ticables_error_get(code, &message) == 0 && message) {
+        text = QString::fromLocal8Bit(message);
+        ticables_error_free(message);
+    } else if (tifiles_error_get(code, &message) == 0 && message) {
+        text = QString::fromLocal8Bit(message);
+        tifiles_error_free(message);
+    } else {
+        text = QStringLiteral("error %1").arg(code);
+    }
+    return text.trimmed();
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Set-up of the tilibs libraries, shared by every part of the link component.
+
+#include <QString>
+
+// Initialises the four libraries once per process and routes their log output
+// to a handler of ours, so it never reaches the terminal.
+void ensureTiLibrariesReady();
+
+// The libraries' own text for an error code, or a plain "error N".
+QString tiErrorText(int code);

@@ -1,0 +1,151 @@
+#include "picture/Canvas.h"
+
+#include "picture/Outline.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+
+int buttonCode(Qt::MouseButtons buttons)
+{
+    int code = 0;
+    if (buttons & Qt::LeftButton) code |= 1;
+    if (buttons & Qt::RightButton) code |= 2;
+    if (buttons & Qt::MiddleButton) code |= 4;
+    return code;
+}
+
+Canvas::Canvas(QWidget* parent)
+    : QFrame(parent),
+      image_(kCanvasInnerWidth, kCanvasInnerHeight, QImage::Format_RGB32),
+      outlineMask_(kCanvasInnerWidth, kCanvasInnerHeight, QImage::Format_Grayscale8)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setLineWidth(kCanvasBorder);
+    setFixedSize(kCanvasInnerWidth + 2 * kCanvasBorder, kCanvasInnerHeight + 2 * kCanvasBorder);
+    setCursor(Qt::CrossCursor);
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    image_.fill(kBackground);
+}
+
+void Canvas::paintCell(int x, int y, QRgb colour)
+{
+    const QRect dot = cellDotRect(x, y).intersected(image_.rect());
+    for (int row = dot.top(); row <= dot.bottom(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        std::fill(line + dot.left(), line + dot.right() + 1, colour);
+    }
+    if (!dot.isEmpty())
+        updateInner(dot);
+}
+
+void Canvas::clearToBackground()
+{
+    image_.fill(kBackground);
+    updateInner(image_.rect());
+}
+
+void Canvas::toggleOutline(const Outline& outline)
+{
+    outlineMask_.fill(0);
+    {
+        QPainter painter(&outlineMask_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::white, 0));
+        painter.setBrush(Qt::NoBrush);
+        const QPointF a = toInnerPixels(outline.x1, outline.y1);
+        switch (outline.kind) {
+        case Outline::Kind::Line:
+            painter.drawLine(a, toInnerPixels(outline.x2, outline.y2));
+            break;
+        case Outline::Kind::Rectangle:
+            painter.drawRect(QRectF(a, toInnerPixels(outline.x2, outline.y2)).normalized());
+            break;
+        case Outline::Kind::Ellipse: {
+            const QPointF radii = toInnerPixels(outline.rx, outline.ry);
+            painter.drawEllipse(a, radii.x(), radii.y());
+            break;
+        }
+        }
+    }
+    constexpr QRgb kInvert = kBackground & 0x00FFFFFF;
+    QRect touched;
+    for (int row = 0; row < outlineMask_.height(); ++row) {
+        const uchar* mask = outlineMask_.constScanLine(row);
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        int first = -1, last = -1;
+        for (int col = 0; col < outlineMask_.width(); ++col) {
+            if (mask[col]) {
+                line[col] ^= kInvert;
+                if (first < 0) first = col;
+                last = col;
+            }
+        }
+        if (first >= 0)
+            touched |= QRect(first, row, last - first + 1, 1);
+    }
+    if (!touched.isEmpty())
+        updateInner(touched);
+}
+
+void Canvas::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), image_);
+}
+
+CanvasPoint Canvas::unitsAt(QPointF widgetPos) const
+{
+    const QRect inner = contentsRect();
+    return toCanvasUnits(widgetPos - QPointF(inner.topLeft()), inner.width(), inner.height());
+}
+
+void Canvas::updateInner(const QRect& innerRect)
+{
+    update(innerRect.translated(contentsRect().topLeft()));
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event)
+{
+    const CanvasPoint p = unitsAt(event->position());
+    emit mousePressed(buttonCode(event->button()), p.X, p.Y);
+}
+
+void Canvas::mouseMoveEvent(QMouseEvent* event)
+{
+    const CanvasPoint p = unitsAt(event->position());
+    emit mouseMoved(buttonCode(event->buttons()), p.X, p.Y);
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    const CanvasPoint p = unitsAt(event->position());
+    emit mouseReleased(buttonCode(event->button()), p.X, p.Y);
+}
+
+void Canvas::dragEnterEvent(QDragEnterEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void Canvas::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->acceptProposedAction();
+}
+
+void Canvas::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    emit filesDropped(paths);
+}

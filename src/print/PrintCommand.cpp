@@ -1,0 +1,4 @@
+#include "app/frmPixoram.h"
+
+void frmPixoram::miPrint_Click() {}
+void frmPixoram::mipgset_Click() {}
