@@ -1,6 +1,6 @@
 #include "link/CalcCharset.h"
 
-#include <tilp2/ticonv.h>
+#include "link/TiLibs.h"
 
 #include <QHash>
 

@@ -1,9 +1,8 @@
 #include "link/TiLibraries.h"
 
+#include "link/TiLibs.h"
+
 #include <glib.h>
-#include <tilp2/ticables.h>
-#include <tilp2/ticalcs.h>
-#include <tilp2/tifiles.h>
 
 namespace {
 
