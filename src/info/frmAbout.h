@@ -20,6 +20,8 @@ public:
     void Form_Activate();
     void Timer1_Timer();
     void Command1_Click();
+    // The title bar's close button acts as OK.
+    void reject() override;
 
     int pictureTop() const { return pictureTopTwips; }
 
@@ -29,7 +31,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void reject() override;
 
 private:
     void placePicture(int topTwips);
