@@ -36,12 +36,13 @@ Canvas::Canvas(QWidget* parent)
 void Canvas::paintCell(int x, int y, QRgb colour)
 {
     const QRect dot = cellDotRect(x, y).intersected(image_.rect());
-    for (int row = dot.top(); row <= dot.bottom(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
-        std::fill(line + dot.left(), line + dot.right() + 1, colour);
-    }
-    if (!dot.isEmpty())
-        updateInner(dot);
+    if (dot.isEmpty())
+        return;
+    auto* pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / sizeof(QRgb);
+    for (int row = dot.top(); row <= dot.bottom(); ++row)
+        std::fill_n(pixels + row * stride + dot.left(), dot.width(), colour);
+    updateInner(dot);
 }
 
 void Canvas::clearToBackground()
@@ -95,9 +96,10 @@ void Canvas::toggleOutline(const Outline& outline)
 
 void Canvas::paintEvent(QPaintEvent* event)
 {
+    dirty_ = QRect();
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), image_);
+    painter.drawImage(kCanvasBorder, kCanvasBorder, image_);
 }
 
 CanvasPoint Canvas::unitsAt(QPointF widgetPos) const
@@ -108,7 +110,13 @@ CanvasPoint Canvas::unitsAt(QPointF widgetPos) const
 
 void Canvas::updateInner(const QRect& innerRect)
 {
-    update(innerRect.translated(contentsRect().topLeft()));
+    // Thousands of dots change in one event: ask for a repaint only when the
+    // area waiting for it grows, as one rectangle.
+    const QRect rect = innerRect.translated(kCanvasBorder, kCanvasBorder);
+    if (dirty_.contains(rect))
+        return;
+    dirty_ |= rect;
+    update(dirty_);
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event)

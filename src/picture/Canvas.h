@@ -54,4 +54,5 @@ private:
 
     QImage image_;
     QImage outlineMask_;
+    QRect dirty_;  // what has changed since the last paint, in widget coordinates
 };

@@ -3,6 +3,7 @@
 #include "picture/PictureGrid.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -27,8 +28,19 @@ std::pair<int, int> dotSpan(int n, int pixels, int cells)
 
 QRect cellDotRect(int x, int y, int innerWidth, int innerHeight)
 {
-    const auto [left, right] = dotSpan(x, innerWidth, kColumns);
-    const auto [top, bottom] = dotSpan(y, innerHeight, kRows);
+    // The canvas asks for the dots of its own size many thousand times a repaint.
+    static const auto spans = [] {
+        std::array<std::pair<int, int>, kColumns> columns;
+        std::array<std::pair<int, int>, kRows> rows;
+        for (int n = 0; n < kColumns; ++n)
+            columns[n] = dotSpan(n, kCanvasInnerWidth, kColumns);
+        for (int n = 0; n < kRows; ++n)
+            rows[n] = dotSpan(n, kCanvasInnerHeight, kRows);
+        return std::pair(columns, rows);
+    }();
+    const bool standard = innerWidth == kCanvasInnerWidth && innerHeight == kCanvasInnerHeight;
+    const auto [left, right] = standard && x >= 0 && x < kColumns ? spans.first[x] : dotSpan(x, innerWidth, kColumns);
+    const auto [top, bottom] = standard && y >= 0 && y < kRows ? spans.second[y] : dotSpan(y, innerHeight, kRows);
     return QRect(left, top, right - left, bottom - top);
 }
 
