@@ -2,8 +2,8 @@
 // The cells a released shape writes, in painting order, from its drag in canvas units.
 //
 // Values kept between steps (walk variables, the line's minor coordinate, the
-// ellipse's offsets) are single precision, like the drawing state; the arithmetic
-// between them is exact, in double, before anything is floored.
+// ellipse's offsets) are single precision, like the drawing state; expressions
+// combining them are evaluated in double before anything is floored.
 
 #include "draw/Cells.h"
 #include "draw/ShapeDrag.h"
