@@ -380,7 +380,7 @@ void tst_DrawGestures::rightButtonOpensToolMenu()
     w.mitool_Click(3);
     const QPoint where(200, 100);
     QTest::mousePress(w.Picture1, Qt::RightButton, {}, where);
-    QTRY_VERIFY(w.miTools->isVisible());
+    QVERIFY(w.miTools->isVisible());
     QVERIFY((w.miTools->geometry().topLeft() - w.Picture1->mapToGlobal(where)).manhattanLength() <= 2);
     const CanvasPoint units = toCanvasUnits(QPointF(where - w.Picture1->contentsRect().topLeft()));
     QCOMPARE(w.StartX, units.X);
@@ -390,7 +390,7 @@ void tst_DrawGestures::rightButtonOpensToolMenu()
 
     QTest::mouseClick(w.miTools, Qt::LeftButton, {}, w.miTools->actionGeometry(w.mitool[10]).center());
     QTest::mouseRelease(w.Picture1, Qt::RightButton, {}, where);
-    QTRY_VERIFY(!w.miTools->isVisible());
+    QVERIFY(!w.miTools->isVisible());
     QCOMPARE(w.CurrentTool, int16_t(10));
     for (int item = 1; item <= 12; ++item)
         QCOMPARE(w.mitool[item]->isChecked(), item == 10);
