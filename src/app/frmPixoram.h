@@ -5,6 +5,7 @@
 // subsystem; each stays short and leaves the rule to plain code.
 
 #include "app/UserDialogs.h"
+#include "draw/RubberBand.h"
 #include "link/CalcModel.h"
 #include "link/CalcVariable.h"
 #include "picture/PictureGrid.h"
@@ -158,6 +159,7 @@ public:
     float StartX = 0, StartY = 0, EndX = 0, EndY = 0;
     double Radius = 0;
     DrawMode drawMode = DrawMode::CopyPen;
+    RubberBand rubberBand;  // the shape outline on the canvas during a drag
 
     // The shared common dialog CMDialog1: keeps its filter position and default
     // extension from one use to the next.
