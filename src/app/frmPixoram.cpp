@@ -5,6 +5,7 @@
 #include "app/PictureControl.h"
 #include "app/Twips.h"
 #include "app/WindowCentring.h"
+#include "draw/ToolTable.h"
 #include "picture/Canvas.h"
 
 #include <QAction>
@@ -184,11 +185,9 @@ void frmPixoram::createMenus()
     miCls = miDraw->addAction(QStringLiteral("&ClrDraw "));
     miCls->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     miTools = miDraw->addMenu(QStringLiteral("Tools..."));
-    const char* toolCaptions[] = {"Pen", "Erase", "Line", "WhLine", "Box", "WhBox",
-                                  "Bar", "WhBar", "Circle", "WhCircle", "Ellipse", "WhEllipse"};
-    for (int index = 1; index <= 12; ++index) {
-        mitool[index] = miTools->addAction(QString::fromLatin1(toolCaptions[index - 1]));
-        mitool[index]->setCheckable(true);
+    for (const Tool& tool : kTools) {
+        mitool[tool.number] = miTools->addAction(QString::fromLatin1(tool.caption));
+        mitool[tool.number]->setCheckable(true);
     }
     mitool[1]->setChecked(true);
 

@@ -53,19 +53,33 @@ void Canvas::clearToBackground()
 
 void Canvas::toggleOutline(const Outline& outline)
 {
-    outlineMask_.fill(0);
+    // Only the outline's bounding box of the mask is cleared and scanned: a
+    // drag redraws its outline twice per mouse move.
+    const QPointF a = toInnerPixels(outline.x1, outline.y1);
+    QRectF bounds;
+    if (outline.kind == Outline::Kind::Ellipse) {
+        const QPointF radii = toInnerPixels(outline.rx, outline.ry);
+        bounds = QRectF(a - radii, a + radii);
+    } else {
+        bounds = QRectF(a, toInnerPixels(outline.x2, outline.y2)).normalized();
+    }
+    const QRect box = bounds.toAlignedRect().adjusted(-2, -2, 2, 2).intersected(image_.rect());
+    if (box.isEmpty())
+        return;
+    for (int row = box.top(); row <= box.bottom(); ++row)
+        std::fill_n(outlineMask_.scanLine(row) + box.left(), box.width(), uchar(0));
     {
         QPainter painter(&outlineMask_);
+        painter.setClipRect(box);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(Qt::white, 0));
         painter.setBrush(Qt::NoBrush);
-        const QPointF a = toInnerPixels(outline.x1, outline.y1);
         switch (outline.kind) {
         case Outline::Kind::Line:
             painter.drawLine(a, toInnerPixels(outline.x2, outline.y2));
             break;
         case Outline::Kind::Rectangle:
-            painter.drawRect(QRectF(a, toInnerPixels(outline.x2, outline.y2)).normalized());
+            painter.drawRect(bounds);
             break;
         case Outline::Kind::Ellipse: {
             const QPointF radii = toInnerPixels(outline.rx, outline.ry);
@@ -76,14 +90,15 @@ void Canvas::toggleOutline(const Outline& outline)
     }
     constexpr QRgb kInvert = kBackground & 0x00FFFFFF;
     QRect touched;
-    for (int row = 0; row < outlineMask_.height(); ++row) {
+    for (int row = box.top(); row <= box.bottom(); ++row) {
         const uchar* mask = outlineMask_.constScanLine(row);
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
         int first = -1, last = -1;
-        for (int col = 0; col < outlineMask_.width(); ++col) {
+        for (int col = box.left(); col <= box.right(); ++col) {
             if (mask[col]) {
                 line[col] ^= kInvert;
-                if (first < 0) first = col;
+                if (first < 0)
+                    first = col;
                 last = col;
             }
         }
