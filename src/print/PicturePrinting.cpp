@@ -40,7 +40,7 @@ public:
                && rect.top() < bounds_.bottom();
     }
 
-    // Moves each edge lying far off the device to just beyond it: the visible lines stay as they were.
+    // Moves each edge lying far off the device to just beyond it: what shows stays as it was.
     QRectF clampToBounds(const QRectF& rect) const
     {
         auto clamp = [](double v, double low, double high) { return std::fmin(std::fmax(v, low), high); };
@@ -70,7 +70,7 @@ void paintPrintedPicture(QPainter& painter, const PictureGrid& grid, const PageS
                 continue;
             const QRectF square = mapping.toDevice(geometry.cellSquare(x, y));
             if (mapping.touchesDevice(square))
-                squares << square;
+                squares << mapping.clampToBounds(square);
         }
     }
     // All squares in one call: a PDF or PostScript page gets them as one fill.
