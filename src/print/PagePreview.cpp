@@ -23,21 +23,25 @@ PagePreview::PagePreview(QWidget* parent) : QFrame(parent)
     setLineWidth(1);
 }
 
-void PagePreview::resizeEvent(QResizeEvent* event)
+// The page is made when first needed, once the box has its size.
+void PagePreview::ensurePage()
 {
-    QFrame::resizeEvent(event);
+    if (image_.size() == contentsRect().size())
+        return;
     image_ = QImage(contentsRect().size(), QImage::Format_RGB32);
     image_.fill(Qt::white);
 }
 
 void PagePreview::clear()
 {
+    ensurePage();
     image_.fill(Qt::white);
     update();
 }
 
 void PagePreview::drawOutline(const QRectF& inches)
 {
+    ensurePage();
     const double scaleX = image_.width() / kPageWidth;
     const double scaleY = image_.height() / kPageHeight;
     const int left = toPixel(inches.left(), scaleX);
@@ -53,6 +57,7 @@ void PagePreview::drawOutline(const QRectF& inches)
 void PagePreview::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
+    ensurePage();
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_);
 }

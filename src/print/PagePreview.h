@@ -21,9 +21,10 @@ public:
     const QImage& image() const { return image_; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void ensurePage();
+
     QImage image_;
 };
