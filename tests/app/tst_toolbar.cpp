@@ -72,7 +72,6 @@ class TestToolbar : public QObject {
 
 private slots:
     void initTestCase();
-    void startsWithSaveAndPrintCovered();
     void click_data();
     void click();
     void drag_data();
@@ -100,19 +99,6 @@ void TestToolbar::initTestCase()
     openShowsDialog = dialogs.fileRequests.size() == 1;
     w.miSaveAs_Click();
     saveAsShowsDialog = dialogs.fileRequests.size() == (openShowsDialog ? 2 : 1);
-}
-
-void TestToolbar::startsWithSaveAndPrintCovered()
-{
-    ScriptedDialogs dialogs;
-    frmPixoram w(dialogs, QString());
-    QCOMPARE(shownPictures(w), QStringLiteral("XXXXXXXXXX."));
-    for (const Button& button : kButtons) {
-        PictureControl* raised = w.*button.raised;
-        QCOMPARE(raised->size(), QSize(24, 22));
-        QCOMPARE(raised->pixmap().size(), QSize(24, 22));
-        QCOMPARE(raised->toolTip(), QString::fromLatin1(button.name));
-    }
 }
 
 void TestToolbar::click_data()

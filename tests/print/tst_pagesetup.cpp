@@ -60,14 +60,13 @@ private slots:
     void limitCorrection();
     void decimalText();
 
-    void firstOpening();
     void typing_data();
     void typing();
     void arrows_data();
     void arrows();
     void okStoresCancelDoesNot_data();
     void okStoresCancelDoesNot();
-    void reactivationReloads();
+    void firstOpeningAndReactivation();
 
 private:
     struct Window {
@@ -181,24 +180,6 @@ void TestPageSetup::decimalText()
     QCOMPARE(::decimalText(0.0f), QStringLiteral("0"));
 }
 
-void TestPageSetup::firstOpening()
-{
-    Window w;
-    pgset* window = w.open();
-    QVERIFY(window);
-    QVERIFY(window->isVisible());
-    QVERIFY(!window->isModal());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Page Setup"));
-    QCOMPARE(window->Text1->text(), QStringLiteral("1"));
-    QCOMPARE(window->Text2->text(), QStringLiteral("1"));
-    QCOMPARE(window->Text3->text(), QStringLiteral("4"));
-    const QImage& page = window->Picture1->image();
-    QVERIFY(near(inkBox(page), expectedBox(page, 1, 1, 5, 1 + 4 * 103.0 / 240)));
-    // Showing it again reuses the window.
-    w.main.mipgset_Click();
-    QCOMPARE(w.main.findChildren<pgset*>().size(), 1);
-}
-
 void TestPageSetup::typing_data()
 {
     QTest::addColumn<int>("index");
@@ -302,11 +283,16 @@ void TestPageSetup::okStoresCancelDoesNot()
     QCOMPARE(window->Text3->text(), ok ? QStringLiteral("2.5") : QStringLiteral("4"));
 }
 
-void TestPageSetup::reactivationReloads()
+void TestPageSetup::firstOpeningAndReactivation()
 {
     Window w;
     pgset* window = w.open();
     QVERIFY(window);
+    QCOMPARE(window->Text1->text(), QStringLiteral("1"));
+    QCOMPARE(window->Text2->text(), QStringLiteral("1"));
+    QCOMPARE(window->Text3->text(), QStringLiteral("4"));
+    const QImage& page = window->Picture1->image();
+    QVERIFY(near(inkBox(page), expectedBox(page, 1, 1, 5, 1 + 4 * 103.0 / 240)));
     window->Text1->setText(QStringLiteral("3"));
     window->Text3->setText(QStringLiteral("6"));
     QVERIFY(becomeActive(&w.main));
@@ -314,9 +300,11 @@ void TestPageSetup::reactivationReloads()
     QVERIFY(becomeActive(window));
     QCOMPARE(window->Text1->text(), QStringLiteral("1"));
     QCOMPARE(window->Text3->text(), QStringLiteral("4"));
-    const QImage& page = window->Picture1->image();
     QVERIFY(near(inkBox(page), expectedBox(page, 1, 1, 5, 1 + 4 * 103.0 / 240)));
     QCOMPARE(w.main.pageSetup.ImageWidth, 4.0);
+    // Shown again, the same window.
+    QCOMPARE(w.open(), window);
+    QCOMPARE(w.main.findChildren<pgset*>().size(), 1);
 }
 
 QTEST_MAIN(TestPageSetup)

@@ -2,10 +2,8 @@
 #include "PdfPages.h"
 #include "app/frmPixoram.h"
 #include "print/PrintGeometry.h"
-#include "print/pgset.h"
 #include "support/ScriptedDialogs.h"
 
-#include <QLineEdit>
 #include <QPrinter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -70,7 +68,6 @@ private slots:
     void emptyGridPrintsOnlyTheFrame();
     void cancelPrintsNothing();
     void unwritableFileFailsQuietly();
-    void unconfirmedPageSetupIsNotUsed();
     void hugeWidthStaysOnThePage();
 
 private:
@@ -193,23 +190,6 @@ void TestPrinting::unwritableFileFailsQuietly()
     QVERIFY(!QFile::exists(path));
     QVERIFY(dialogs.messages.isEmpty());
     QVERIFY(w.grid == before);
-}
-
-void TestPrinting::unconfirmedPageSetupIsNotUsed()
-{
-    ScriptedDialogs dialogs;
-    frmPixoram w(dialogs, QString());
-    w.mipgset_Click();
-    auto* window = w.findChild<pgset*>();
-    QVERIFY(window);
-    window->Text1->setText(QStringLiteral("3"));
-    window->Text3->setText(QStringLiteral("2.5"));
-    const QString path = dir.filePath(QStringLiteral("unconfirmed.pdf"));
-    dialogs.printAnswers.push_back(printToPdf(path));
-    w.miPrint_Click();
-    const QImage page = renderPdfPage(path, kDpi);
-    QVERIFY(!page.isNull());
-    QVERIFY(aroundFrame(inkBox(page), framePixels(kOrigin, kDpi, PageSetupValues{1, 1, 4})));
 }
 
 void TestPrinting::hugeWidthStaysOnThePage()
