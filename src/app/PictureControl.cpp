@@ -1,33 +1,34 @@
 #include "app/PictureControl.h"
 
 #include "app/Twips.h"
-#include "picture/Canvas.h"
-
-#include <QMouseEvent>
 
 namespace {
 
-int twips(double pixels)
+float twips(double pixels)
 {
-    return static_cast<int>(pixels * kTwipsPerPixel);
+    return static_cast<float>(pixels * kTwipsPerPixel);
 }
 
 }  // namespace
 
-void PictureControl::mousePressEvent(QMouseEvent* event)
+PictureControl::PictureControl(QWidget* parent) : QLabel(parent)
 {
-    emit mouseDown(buttonCode(event->button()), twips(event->position().x()), twips(event->position().y()));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void PictureControl::mouseMoveEvent(QMouseEvent* event)
+void PictureControl::takePress(int button, QPointF pos)
 {
-    emit mouseMove(buttonCode(event->buttons()), twips(event->position().x()), twips(event->position().y()));
+    emit mouseDown(button, twips(pos.x()), twips(pos.y()));
 }
 
-void PictureControl::mouseReleaseEvent(QMouseEvent* event)
+void PictureControl::takeMove(int buttons, QPointF pos)
 {
-    const QPointF p = event->position();
-    emit mouseUp(buttonCode(event->button()), twips(p.x()), twips(p.y()));
-    if (rect().contains(p.toPoint()))
+    emit mouseMove(buttons, twips(pos.x()), twips(pos.y()));
+}
+
+void PictureControl::takeRelease(int button, QPointF pos)
+{
+    emit mouseUp(button, twips(pos.x()), twips(pos.y()));
+    if (QRectF(rect()).contains(pos))
         emit clicked();
 }

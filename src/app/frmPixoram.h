@@ -42,6 +42,21 @@ public:
     void Form_MouseMove();
     void miCls_Click();
     void miExit_Click();
+    // toolbar (X, Y in twips from the picture's top-left corner)
+    void Image1_MouseDown(int button, float X, float Y);
+    void Image1_MouseMove(int button, float X, float Y);
+    void Image1_MouseUp(int button, float X, float Y);
+    void Image2_Click();
+    void Image3_MouseDown(int button, float X, float Y);
+    void Image3_MouseMove(int button, float X, float Y);
+    void Image3_MouseUp(int button, float X, float Y);
+    void Image4_Click();
+    void Image7_MouseDown(int button, float X, float Y);
+    void Image7_MouseMove(int button, float X, float Y);
+    void Image7_MouseUp(int button, float X, float Y);
+    void Image10_MouseDown(int button, float X, float Y);
+    void Image10_MouseMove(int button, float X, float Y);
+    void Image10_MouseUp(int button, float X, float Y);
     // info
     void miAbout_Click();
     void miInstructions_Click();
