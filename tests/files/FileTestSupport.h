@@ -45,6 +45,8 @@ class UnwritableFolder {
 public:
     explicit UnwritableFolder(const QString& path);
     ~UnwritableFolder();
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
     bool active() const { return active_; }
 
 private:

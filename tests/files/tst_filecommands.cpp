@@ -491,8 +491,8 @@ void TestFileCommands::saveFailure()
     const QByteArray old = readBytes(path("small.9XI"));
     if (!target.isEmpty())
         writeBytes(target, old);
-    UnwritableFolder unwritable(path("locked"));
-    if (locked && !unwritable.active())
+    std::optional<UnwritableFolder> unwritable;
+    if (locked && !unwritable.emplace(path("locked")).active())
         QSKIP("no way to make a folder unwritable here");
     ScriptedDialogs dialogs;
     frmPixoram window(dialogs, QString());
