@@ -1,6 +1,5 @@
 #pragma once
-// The calculator's rules for folder and variable names, judged character by
-// character on each character's code in the calculators' own character set.
+// The calculator's rules for folder and variable names, on each character's calculator code.
 
 #include <QString>
 

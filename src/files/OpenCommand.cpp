@@ -1,6 +1,6 @@
 // Open and drop: a picture file into the grid, the names and the canvas.
 #include "app/frmPixoram.h"
-#include "files/CalculatorFileWriting.h"
+#include "files/CalculatorFiles.h"
 #include "files/PictureKind.h"
 #include "files/WorkPicture.h"
 #include "picture/Canvas.h"

@@ -1,7 +1,7 @@
 // Save and Save As: the picture to a calculator picture file or a bitmap.
 #include "app/frmPixoram.h"
 #include "files/BitmapFile.h"
-#include "files/CalculatorFileWriting.h"
+#include "files/CalculatorFiles.h"
 #include "files/PictureKind.h"
 #include "link/PictureFile.h"
 #include "picture/Canvas.h"

@@ -1,6 +1,5 @@
 #pragma once
-// The work picture: the white bitmap through which pictures pass to and from
-// the link component, one pixel per cell from its top-left corner.
+// The work picture, through which pictures pass to and from the link component: one pixel a cell.
 
 #include "picture/PictureGrid.h"
 

@@ -1,6 +1,5 @@
 #pragma once
-// Helpers of the picture file tests: calculator files built byte by byte,
-// pictures written as strings, and the window state a failed command must keep.
+// Helpers of the picture file tests: hand-built calculator files, pictures as strings, window state.
 
 #include "picture/PictureGrid.h"
 

@@ -1,6 +1,5 @@
 #pragma once
-// The steps Save and Save As share: the picture and its name handed to the
-// link component, which writes the calculator file.
+// The window's calculator picture files: the model object of a kind, and the write Save and Save As share.
 
 #include "link/CalcModel.h"
 

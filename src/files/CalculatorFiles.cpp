@@ -1,4 +1,4 @@
-#include "files/CalculatorFileWriting.h"
+#include "files/CalculatorFiles.h"
 
 #include "app/frmPixoram.h"
 #include "files/WorkPicture.h"
