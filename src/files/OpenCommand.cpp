@@ -1,4 +1,91 @@
+// Open and drop: a picture file into the grid, the names and the canvas.
 #include "app/frmPixoram.h"
+#include "files/CalculatorFiles.h"
+#include "files/PictureKind.h"
+#include "files/WorkPicture.h"
+#include "picture/Canvas.h"
 
-void frmPixoram::miOpen_Click() {}
-void frmPixoram::Picture1_OLEDragDrop(const QStringList&) {}
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+MessageRequest cannotOpenMessage(const QString& path, const QString& reason)
+{
+    return {QStringLiteral("Cannot open the picture file \"%1\":\n%2").arg(QDir::toNativeSeparators(path), reason),
+            QString(), MessageRequest::Icon::Exclamation};
+}
+
+}  // namespace
+
+void frmPixoram::miOpen_Click()
+{
+    CMDialog1.mode = FileDialogRequest::Mode::Open;
+    CMDialog1.fileName.clear();
+    CMDialog1.title = QStringLiteral("Pixoram Open");
+    CMDialog1.filter = QStringLiteral("Readable Images (92i, 9xi, v2i)|*.92i;*.9xi;*.v2i");
+    CMDialog1.filterIndex = 1;
+    CMDialog1.confirmOverwrite = false;
+    const std::optional<FileDialogAnswer> answer = dialogs.showFileDialog(this, CMDialog1);
+    if (!answer)
+        return;
+    CMDialog1.filterIndex = answer->filterIndex;
+    const QString path = answer->path;
+    const std::optional<CalcKind> kind = pictureKindOfPath(path);
+    if (!kind) {
+        dialogs.showMessage(this, {QStringLiteral("Not a valid filename!"), QString(), MessageRequest::Icon::Exclamation});
+        return;
+    }
+
+    // The file is read into a variable of its own first: a file that cannot be
+    // read leaves the picture, the names and the window as they were.
+    CalcVariable loaded;
+    loaded.SetFileName(path);
+    const LinkResult read = calcModelOf(*this, *kind).ReadFile(loaded);
+    if (!read.ok()) {
+        dialogs.showMessage(this, cannotOpenMessage(path, read.message()));
+        return;
+    }
+
+    CurrentFileName = path;
+    calcVariable = loaded;
+    markFileLoaded();
+    ClearPicture();
+    statusPanel1->setText(QFileInfo(path).fileName());
+    const QString fullName = calcVariable.GetName();
+    const qsizetype slash = fullName.indexOf(QLatin1Char('\\'));
+    Text3->setText(slash < 0 ? QString() : fullName.left(slash));
+    Text2->setText(fullName.mid(slash + 1));
+    placeInWorkPicture(Picture4, calcVariable.GetPicture());
+    QCoreApplication::processEvents();
+    // Each painted cell asks for a repaint of its own; thousands of them are
+    // gathered into one repaint of the whole canvas.
+    Picture1->setUpdatesEnabled(false);
+    const PictureGrid cells = cellsOfWorkPicture(Picture4);
+    for (int16_t y = 0; y < kRows; ++y) {
+        for (int16_t x = 0; x < kColumns; ++x) {
+            if (cells.isSet(x, y)) {
+                PlotCell(x, y);
+                grid.setCell(x, y, 1);
+            }
+        }
+    }
+    parkTool();
+    Picture1_Paint();
+    Picture1->setUpdatesEnabled(true);
+}
+
+void frmPixoram::Picture1_OLEDragDrop(const QStringList& paths)
+{
+    // A drop without a file gets the same answer as a file of the wrong kind.
+    const QString path = paths.value(0);
+    if (path.right(3).toUpper() != QLatin1String("92I")) {
+        dialogs.showMessage(this, {QStringLiteral("Oops! The filename must have a '92i' extension."),
+                                   QStringLiteral("Drag/Drop Error"), MessageRequest::Icon::Exclamation});
+        return;
+    }
+    LoadPictureFile(path, false);
+}

@@ -1,4 +1,100 @@
+// The file half of the model objects: picture files read into and written from a variable.
 #include "link/CalcModel.h"
 
-LinkResult CalcModel::ReadFile(CalcVariable&) { return LinkResult::failure(-1, QStringLiteral("not built yet")); }
-LinkResult CalcModel::WriteFile(CalcVariable&) { return LinkResult::failure(-1, QStringLiteral("not built yet")); }
+#include "link/CalcName.h"
+#include "link/CalcVariable.h"
+#include "link/PictureFile.h"
+#include "link/PictureVariableData.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// No picture file comes near this; anything larger is not read into memory.
+constexpr qint64 kLargestPictureFile = 1 << 20;
+
+bool readWholeFile(const QString& path, QByteArray& bytes, QString& reason)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        reason = QStringLiteral("the file does not exist.");
+        return false;
+    }
+    if (info.isDir()) {
+        reason = QStringLiteral("it is a folder, not a picture file.");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
+        return false;
+    }
+    bytes = file.read(kLargestPictureFile + 1);
+    if (bytes.size() > kLargestPictureFile) {
+        reason = QStringLiteral("the file is too large to be a picture file.");
+        return false;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        reason = QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+// Replaces the file only once the whole new file is on disk: a failure leaves
+// any old file as it was.
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString& reason)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = QStringLiteral("the file cannot be written (%1).").arg(file.errorString());
+        return false;
+    }
+    file.write(bytes);
+    if (!file.commit()) {
+        reason = QStringLiteral("the file cannot be written (%1).").arg(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+LinkResult CalcModel::ReadFile(CalcVariable& variable)
+{
+    QByteArray bytes;
+    QString reason;
+    if (!readWholeFile(variable.fileName(), bytes, reason))
+        return LinkResult::failure(TiFilesError::CannotOpen, reason);
+    int code = 0;
+    const std::optional<PictureFileEntry> entry = parsePictureFile(kind_, bytes, code, reason);
+    if (!entry)
+        return LinkResult::failure(code, reason);
+    const std::optional<QImage> picture = decodePictureVariable(entry->data, reason);
+    if (!picture)
+        return LinkResult::failure(TiFilesError::InvalidFile, QStringLiteral("the picture in the file is damaged: %1").arg(reason));
+    variable.SetName(calcFullName(entry->folder, entry->name));
+    variable.SetPicture(*picture);
+    return LinkResult::success();
+}
+
+LinkResult CalcModel::WriteFile(CalcVariable& variable)
+{
+    QString reason;
+    const std::optional<CalcNameBytes> name = calcNameBytes(variable.GetName(), reason);
+    if (!name)
+        return LinkResult::failure(TiFilesError::FileIo, QStringLiteral("the calculator name cannot be used: %1").arg(reason));
+    if (variable.GetPicture().isNull())
+        return LinkResult::failure(TiFilesError::FileIo, QStringLiteral("there is no picture to write."));
+    if (variable.fileName().isEmpty())
+        return LinkResult::failure(TiFilesError::CannotOpen, QStringLiteral("no file name was given."));
+    int code = 0;
+    const std::optional<QByteArray> bytes = buildPictureFile(
+        kind_, {name->folder, name->name, encodePictureVariable(variable.GetPicture())}, code, reason);
+    if (!bytes)
+        return LinkResult::failure(code, reason);
+    if (!writeFileSafely(variable.fileName(), *bytes, reason))
+        return LinkResult::failure(TiFilesError::CannotOpen, reason);
+    return LinkResult::success();
+}

@@ -53,7 +53,8 @@ std::optional<QImage> decodePictureVariable(const QByteArray& data, QString& rea
     const int height = wordAt(data, 2);
     const int width = wordAt(data, 4);
     const int rowBytes = (width + 7) / 8;
-    if (height == 0 || width == 0 || size != 2 + 2 + rowBytes * height + 1 || data.size() < 2 + size) {
+    // The size word must account for exactly the bytes the variable holds.
+    if (height == 0 || width == 0 || size != 2 + 2 + rowBytes * height + 1 || data.size() != 2 + size) {
         reason = QStringLiteral("the picture data is inconsistent (%1 x %2 pixels in %3 bytes)")
                      .arg(width)
                      .arg(height)

@@ -1,0 +1,173 @@
+#include "link/PictureFile.h"
+
+#include "link/PictureContent.h"
+#include "link/PictureVariableData.h"
+#include "link/TiLibraries.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+TiCalcModel tiModel(CalcKind kind)
+{
+    switch (kind) {
+    case CalcKind::TI92:
+        return CALC_TI92;
+    case CalcKind::TI92Plus:
+        return CALC_TI92P;
+    case CalcKind::Voyage200:
+        return CALC_V200;
+    }
+    return CALC_NONE;
+}
+
+// Scratch files never need to reach a disk: where the system keeps a folder in
+// memory they go there, which spares a save the disk's latency.
+QString scratchFolder()
+{
+    static const QString folder = [] {
+        const QFileInfo memory(QStringLiteral("/dev/shm"));
+        return memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
+    }();
+    return folder;
+}
+
+// libtifiles2 reads and writes files by name and picks the model from the
+// extension, so every file it touches is a scratch file of ours named with the
+// model's own extension. The scratch file is removed when this goes out of scope.
+class ScratchFile {
+public:
+    explicit ScratchFile(CalcKind kind)
+        : file_(scratchFolder() + QStringLiteral("/pixoram-XXXXXX.") + pictureFileExtension(kind))
+    {
+    }
+
+    // Creates the file with the bytes; false when the scratch file cannot be made.
+    bool create(const QByteArray& bytes)
+    {
+        if (!file_.open())
+            return false;
+        const bool written = file_.write(bytes) == bytes.size();
+        file_.close();
+        return written;
+    }
+
+    QByteArray nativeName() const { return QFile::encodeName(file_.fileName()); }
+    QString errorString() const { return file_.errorString(); }
+
+private:
+    QTemporaryFile file_;
+};
+
+}  // namespace
+
+QString pictureFileExtension(CalcKind kind)
+{
+    switch (kind) {
+    case CalcKind::TI92:
+        return QStringLiteral("92i");
+    case CalcKind::TI92Plus:
+        return QStringLiteral("9xi");
+    case CalcKind::Voyage200:
+        return QStringLiteral("v2i");
+    }
+    return {};
+}
+
+QString tiFilesErrorText(int code)
+{
+    // The library's text reads "Msg: invalid file.\nCause: ..."; the first line is enough.
+    QString text = tiErrorText(code).section(QLatin1Char('\n'), 0, 0).trimmed();
+    text.remove(QStringLiteral("Msg: "));
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray& fileBytes, int& code,
+                                                 QString& reason)
+{
+    ensureTiLibrariesReady();
+    ScratchFile scratch(kind);
+    if (!scratch.create(fileBytes)) {
+        code = TiFilesError::FileIo;
+        reason = QStringLiteral("a temporary copy could not be made (%1).").arg(scratch.errorString());
+        return std::nullopt;
+    }
+    FileContent* raw = tifiles_content_create_regular(tiModel(kind));
+    if (!raw) {
+        code = TiFilesError::FileIo;
+        reason = QStringLiteral("out of memory.");
+        return std::nullopt;
+    }
+    // On an error the library has already freed the content it was given.
+    const int result = tifiles_file_read_regular(scratch.nativeName().constData(), raw);
+    if (result != 0) {
+        code = result;
+        reason = QStringLiteral("it is not a calculator variable file, or it is damaged (%1).")
+                     .arg(tiFilesErrorText(result));
+        return std::nullopt;
+    }
+    const FileContentPtr content(raw);
+
+    code = TiFilesError::InvalidFile;
+    if (content->num_entries == 0) {
+        reason = QStringLiteral("the file holds no variable.");
+        return std::nullopt;
+    }
+    if (content->num_entries > 1) {
+        reason = QStringLiteral("the file holds %1 variables; a picture file holds exactly one.")
+                     .arg(content->num_entries);
+        return std::nullopt;
+    }
+    const VarEntry* entry = content->entries[0];
+    if (entry->type != kPictureTypeCode) {
+        reason = QStringLiteral("the file holds a variable of another type (%1), not a picture.")
+                     .arg(QString::fromLatin1(tifiles_vartype2string(tiModel(kind), entry->type)));
+        return std::nullopt;
+    }
+    if (content->checksum != content->stored_checksum) {
+        reason = QStringLiteral("the file is damaged: its checksum does not match its contents.");
+        return std::nullopt;
+    }
+    code = 0;
+    PictureFileEntry picture;
+    picture.folder = QByteArray(entry->folder, static_cast<int>(qstrnlen(entry->folder, 8)));
+    picture.name = QByteArray(entry->name, static_cast<int>(qstrnlen(entry->name, 8)));
+    picture.data = QByteArray(reinterpret_cast<const char*>(entry->data), static_cast<int>(entry->size));
+    return picture;
+}
+
+std::optional<QByteArray> buildPictureFile(CalcKind kind, const PictureFileEntry& entry, int& code, QString& reason)
+{
+    ensureTiLibrariesReady();
+    const FileContentPtr content = makePictureContent(tiModel(kind), entry.folder, entry.name, entry.data);
+    if (!content) {
+        code = TiFilesError::FileIo;
+        reason = QStringLiteral("out of memory.");
+        return std::nullopt;
+    }
+    ScratchFile scratch(kind);
+    if (!scratch.create({})) {
+        code = TiFilesError::FileIo;
+        reason = QStringLiteral("a temporary file could not be made (%1).").arg(scratch.errorString());
+        return std::nullopt;
+    }
+    const int result = tifiles_file_write_regular(scratch.nativeName().constData(), content.get(), nullptr);
+    if (result != 0) {
+        code = result;
+        reason = QStringLiteral("the calculator file could not be made (%1).").arg(tiFilesErrorText(result));
+        return std::nullopt;
+    }
+    QFile written(QFile::decodeName(scratch.nativeName()));
+    if (!written.open(QIODevice::ReadOnly)) {
+        code = TiFilesError::FileIo;
+        reason = QStringLiteral("the temporary file could not be read back (%1).").arg(written.errorString());
+        return std::nullopt;
+    }
+    code = 0;
+    return written.readAll();
+}
