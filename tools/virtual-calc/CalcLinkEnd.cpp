@@ -7,7 +7,7 @@
 namespace {
 
 constexpr unsigned kByteTimeoutTenths = 10;
-constexpr auto kPollStep = std::chrono::microseconds(50);
+constexpr auto kPollStep = std::chrono::microseconds(200);
 
 std::string errorText(int code)
 {
