@@ -4,15 +4,12 @@
 #include "link/CalcFullName.h"
 #include "link/CalcVariable.h"
 #include "link/LinkConnection.h"
+#include "link/LinkErrorCodes.h"
 #include "link/PictureContent.h"
 #include "link/PictureVariableData.h"
 #include "link/ScreenImage.h"
 
 namespace {
-
-constexpr int kBadSettings = -5;
-constexpr int kBadName = -6;
-constexpr int kBadScreen = -7;
 
 TiCalcModel tiModel(CalcKind kind)
 {
@@ -91,7 +88,7 @@ LinkResult CalcModel::SendVariable(CalcVariable& variable)
     const FileContentPtr content = makePictureContent(tiModel(kind_), name->folder, name->variable,
                                                       encodePictureVariable(variable.GetPicture()));
     if (!content)
-        return LinkResult::failure(kBadName, QStringLiteral("the picture variable could not be made"));
+        return LinkResult::failure(kNoContent, QStringLiteral("the picture variable could not be made"));
     if (LinkResult attached = attachOnce(connection_, kind_, cableCode_, portName_); !attached.ok())
         return attached;
     return connection_->transfer(

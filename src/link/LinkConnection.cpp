@@ -1,5 +1,6 @@
 #include "link/LinkConnection.h"
 
+#include "link/LinkErrorCodes.h"
 #include "link/TiLibraries.h"
 #include "link/TransferWatchdog.h"
 #include "link/VirtualLinkPeer.h"
@@ -11,10 +12,6 @@ namespace {
 constexpr unsigned int kByteTimeoutTenths = 20;
 // The whole of one screen or variable: a real serial cable needs a few seconds.
 constexpr auto kTransferLimit = std::chrono::seconds(10);
-
-constexpr int kNoCable = -2;
-constexpr int kNoFarEnd = -3;
-constexpr int kTooSlow = -4;
 
 // The library insists on all five callbacks; nothing is shown while a transfer runs.
 void ignoreProgress() {}
