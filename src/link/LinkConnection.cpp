@@ -3,13 +3,16 @@
 #include "link/LinkErrorCodes.h"
 #include "link/TiLibraries.h"
 #include "link/TransferWatchdog.h"
-#include "link/VirtualLinkPeer.h"
+
+#include <algorithm>
 
 namespace {
 
 // Tenths of a second the cable waits for each byte: enough for a calculator
 // that is busy for a moment, short enough that a missing one is soon reported.
 constexpr unsigned int kByteTimeoutTenths = 20;
+constexpr auto kByteTimeout = std::chrono::milliseconds(kByteTimeoutTenths * 100);
+constexpr int kCableReadTimeout = 4;  // libticables' ERR_READ_TIMEOUT
 // The whole of one screen or variable: a real serial cable needs a few seconds.
 constexpr auto kTransferLimit = std::chrono::seconds(10);
 
@@ -17,6 +20,19 @@ constexpr auto kTransferLimit = std::chrono::seconds(10);
 void ignoreProgress() {}
 
 bool isVirtualLink(const CableChoice& choice) { return choice.model == CABLE_TIE; }
+
+// Fired by libticables before each read on the virtual link: waits for the
+// first byte asleep, and fails the read when none comes in time or the
+// emulator's end has gone, before the library would start to spin.
+int waitBeforeReading(CableHandle*, uint32_t, const CableEventData* event, void* connection)
+{
+    if (event->type != CABLE_EVENT_TYPE_BEFORE_RECV)
+        return event->retval;
+    const auto& link = *static_cast<const LinkConnection*>(connection);
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(link.deadline - std::chrono::steady_clock::now());
+    const auto limit = std::clamp(left, std::chrono::milliseconds(0), kByteTimeout);
+    return link.input->waitForByte(limit) == VirtualLinkInput::Wait::Ready ? event->retval : kCableReadTimeout;
+}
 
 }  // namespace
 
@@ -53,6 +69,11 @@ std::unique_ptr<LinkConnection> LinkConnection::attach(const CableChoice& choice
         failure = LinkResult::failure(code, tiErrorText(code));
         return nullptr;
     }
+    if (isVirtualLink(choice)) {
+        connection->input = std::make_unique<VirtualLinkInput>();
+        ticables_cable_set_event_user_pointer(connection->cable, connection.get());
+        ticables_cable_set_event_hook(connection->cable, waitBeforeReading);
+    }
     return connection;
 }
 
@@ -73,6 +94,7 @@ LinkResult LinkConnection::transfer(const std::function<int(CalcHandle*)>& opera
     ticables_cable_reset(cable);
     ticables_options_set_timeout(cable, kByteTimeoutTenths);
     update.cancel = 0;
+    deadline = std::chrono::steady_clock::now() + kTransferLimit;
     int code = 0;
     bool tooSlow = false;
     {

@@ -5,7 +5,9 @@
 #include "link/CableChoice.h"
 #include "link/LinkResult.h"
 #include "link/TiLibs.h"
+#include "link/VirtualLink.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -27,6 +29,10 @@ struct LinkConnection {
     CalcHandle* calc = nullptr;
     // The library keeps a pointer to it: the connection never moves.
     CalcUpdate update{};
+    // On the virtual link only: where reads wait for their first byte.
+    std::unique_ptr<VirtualLinkInput> input;
+    // When the running transfer has to end.
+    std::chrono::steady_clock::time_point deadline;
 
 private:
     LinkConnection() = default;

@@ -2,12 +2,18 @@
 
 #include "link/TiLibs.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 #include <thread>
 
 namespace {
 
 constexpr unsigned kByteTimeoutTenths = 10;
-constexpr auto kPollStep = std::chrono::microseconds(200);
+// The calculator end (PORT_1) reads the pipe the computer end writes.
+constexpr const char* kInputPipe = "/tmp/.vlc_1_0";
+constexpr auto kIdleStep = std::chrono::milliseconds(1);
 
 std::string errorText(int code)
 {
@@ -34,25 +40,35 @@ std::unique_ptr<CalcLinkEnd> CalcLinkEnd::open(std::string& error)
         ticables_handle_del(handle);
         return nullptr;
     }
-    return std::unique_ptr<CalcLinkEnd>(new CalcLinkEnd(handle));
+    const int watchFd = ::open(kInputPipe, O_RDONLY | O_NONBLOCK);
+    if (watchFd == -1) {
+        error = std::string("cannot watch ") + kInputPipe;
+        ticables_cable_close(handle);
+        ticables_handle_del(handle);
+        return nullptr;
+    }
+    return std::unique_ptr<CalcLinkEnd>(new CalcLinkEnd(handle, watchFd));
 }
 
 CalcLinkEnd::~CalcLinkEnd()
 {
+    ::close(watchFd_);
     ticables_cable_close(handle_);
     ticables_handle_del(handle_);
 }
 
 bool CalcLinkEnd::waitForInput(Clock::time_point deadline)
 {
-    // The library's own reads spin until the timeout; checking first keeps an idle calculator idle.
-    while (Clock::now() < deadline) {
-        CableStatus status = STATUS_NONE;
-        if (ticables_cable_check(handle_, &status) != 0)
+    for (auto now = Clock::now(); now < deadline; now = Clock::now()) {
+        pollfd watch{watchFd_, POLLIN, 0};
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
+        if (::poll(&watch, 1, static_cast<int>(left.count())) == -1)
             return false;
-        if (status & STATUS_RX)
+        if (watch.revents & POLLIN)
             return true;
-        std::this_thread::sleep_for(kPollStep);
+        // No writer yet (or any more): the pipe reports a hang-up at once, so wait a little.
+        if (watch.revents & POLLHUP)
+            std::this_thread::sleep_for(kIdleStep);
     }
     return false;
 }

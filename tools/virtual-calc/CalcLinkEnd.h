@@ -20,13 +20,17 @@ public:
     CalcLinkEnd(const CalcLinkEnd&) = delete;
     CalcLinkEnd& operator=(const CalcLinkEnd&) = delete;
 
-    // Sleeps in short steps until a byte waits to be read; false once the deadline has passed.
+    // Sleeps until a byte waits to be read; false once the deadline has passed.
     bool waitForInput(Clock::time_point deadline);
     // Exactly count bytes; false when the cable's timeout (one second a byte) ran out.
     bool read(uint8_t* data, size_t count);
     bool write(const uint8_t* data, size_t count);
 
 private:
-    explicit CalcLinkEnd(_CableHandle* handle) : handle_(handle) {}
+    CalcLinkEnd(_CableHandle* handle, int watchFd) : handle_(handle), watchFd_(watchFd) {}
     _CableHandle* handle_;
+    // A second reader of the pipe the calculator reads from, only ever polled:
+    // the library's own reads spin, so waiting on it keeps an idle calculator
+    // idle and wakes a busy one the moment a byte arrives.
+    int watchFd_;
 };
