@@ -5,9 +5,10 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
-VirtualCalc::VirtualCalc(const QStringList& options)
+VirtualCalc::VirtualCalc(const QStringList& options, bool cleanFirst)
 {
-    cleanLink();
+    if (cleanFirst)
+        cleanLink();
     process_.setProgram(QStringLiteral(VIRTUAL_CALC_PATH));
     process_.setArguments(options + QStringList{QStringLiteral("--store"), store_.path()});
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -23,9 +24,14 @@ VirtualCalc::VirtualCalc(const QStringList& options)
 
 VirtualCalc::~VirtualCalc()
 {
+    crash();
+    cleanLink();
+}
+
+void VirtualCalc::crash()
+{
     process_.kill();
     process_.waitForFinished(10000);
-    cleanLink();
 }
 
 void VirtualCalc::cleanLink()

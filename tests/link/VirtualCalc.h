@@ -8,11 +8,15 @@
 
 class VirtualCalc {
 public:
-    // Cleans the link, starts the calculator with these options plus --store
-    // (a fresh directory) and waits until it has opened its end.
-    explicit VirtualCalc(const QStringList& options);
+    // Cleans the link (unless told to find it as an earlier calculator left
+    // it), starts the calculator with these options plus --store (a fresh
+    // directory) and waits until it has opened its end.
+    explicit VirtualCalc(const QStringList& options, bool cleanFirst = true);
     // Kills the calculator and cleans the link.
     ~VirtualCalc();
+
+    // Kills the calculator and leaves the link as a crashed emulator does.
+    void crash();
 
     bool isReady() const { return ready_; }
     QString storeDir() const { return store_.path(); }

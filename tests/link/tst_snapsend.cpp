@@ -14,6 +14,9 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <functional>
+#include <optional>
+
 namespace {
 
 const QString kLinkError = QStringLiteral("Link Error... check calculator, cable, and Link Settings.");
@@ -34,6 +37,18 @@ QByteArray readScreen(const QString& model)
 bool screenBit(const QByteArray& screen, int x, int y)
 {
     return static_cast<uint8_t>(screen[y * 30 + x / 8]) & (0x80 >> (x % 8));
+}
+
+// "" when every cell of the grid is as expected(x, y) says, else the first one that is not.
+QString cellsDiffering(const PictureGrid& grid, const std::function<bool(int, int)>& expected)
+{
+    for (int y = 0; y < kRows; ++y) {
+        for (int x = 0; x < kColumns; ++x) {
+            if (grid.isSet(x, y) != expected(x, y))
+                return QStringLiteral("cell %1, %2 differs").arg(x).arg(y);
+        }
+    }
+    return QString();
 }
 
 // Diagonal stripes, so that rows and columns cannot be swapped unnoticed.
@@ -85,6 +100,7 @@ private slots:
     void sendStoresTheGridAsPictureVariable_data();
     void sendStoresTheGridAsPictureVariable();
     void snapTwiceThenSendOnOneLink();
+    void snapAgainOnceTheCrashedEmulatorIsBack();
     void snapFailureEndsInLinkError_data();
     void snapFailureEndsInLinkError();
     void sendFailureEndsInSendError_data();
@@ -122,13 +138,8 @@ void TestSnapSend::snapCopiesScreenRows18To120()
     const QDateTime end = QDateTime::currentDateTime().addSecs(1);
 
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).text));
-    for (int y = 0; y < kRows; ++y) {
-        for (int x = 0; x < kColumns; ++x) {
-            const bool expected = before.isSet(x, y) || screenBit(screen, x, y + 18);
-            if (w.grid.isSet(x, y) != expected)
-                QFAIL(qPrintable(QStringLiteral("cell %1, %2").arg(x).arg(y)));
-        }
-    }
+    QCOMPARE(cellsDiffering(w.grid, [&](int x, int y) { return before.isSet(x, y) || screenBit(screen, x, y + 18); }),
+             QString());
     QVERIFY(commandState(w) == kAfterScreenshotFromEmpty);
     QCOMPARE(w.CurrentTool, int16_t(1));
     QCOMPARE(w.CurrentFileName, QString());
@@ -208,6 +219,32 @@ void TestSnapSend::snapTwiceThenSendOnOneLink()
     const auto picture = decodePictureVariable(calc.storedData(), reason);
     QVERIFY2(picture, qPrintable(reason));
     QVERIFY(*picture == gridImage(snapped));
+}
+
+// The cable stays attached while the emulator crashes and starts again.
+void TestSnapSend::snapAgainOnceTheCrashedEmulatorIsBack()
+{
+    VirtualCalc first({QStringLiteral("--screen"), screenPath(QStringLiteral("ti92+"))});
+    QVERIFY(first.isReady());
+    std::optional<VirtualCalc> second;
+    ScriptedDialogs dialogs;
+    frmPixoram w(dialogs, QString());
+    w.miEmulator_Click();
+    w.Command1_Click();
+    QVERIFY(dialogs.messages.isEmpty());
+
+    first.crash();
+    w.ClearPicture();
+    w.Command1_Click();
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].text, kLinkError);
+
+    second.emplace(QStringList{QStringLiteral("--screen"), screenPath(QStringLiteral("v200"))}, false);
+    QVERIFY(second->isReady());
+    w.Command1_Click();
+    QCOMPARE(dialogs.messages.size(), 1);
+    const QByteArray screen = readScreen(QStringLiteral("v200"));
+    QCOMPARE(cellsDiffering(w.grid, [&](int x, int y) { return screenBit(screen, x, y + 18); }), QString());
 }
 
 void TestSnapSend::snapFailureEndsInLinkError_data()
