@@ -1,13 +1,96 @@
+// The link half of CalcModel: screen and variable transfers over the cable of SetLink.
 #include "link/CalcModel.h"
 
-struct LinkConnection {};
+#include "link/CalcFullName.h"
+#include "link/CalcVariable.h"
+#include "link/LinkConnection.h"
+#include "link/LinkErrorCodes.h"
+#include "link/PictureContent.h"
+#include "link/PictureVariableData.h"
+#include "link/ScreenImage.h"
+
+namespace {
+
+TiCalcModel tiModel(CalcKind kind)
+{
+    switch (kind) {
+    case CalcKind::TI92:
+        return CALC_TI92;
+    case CalcKind::TI92Plus:
+        return CALC_TI92P;
+    case CalcKind::Voyage200:
+        return CALC_V200;
+    }
+    return CALC_NONE;
+}
+
+// The attached cable of these settings, attaching it on first use.
+LinkResult attachOnce(std::unique_ptr<LinkConnection>& connection, CalcKind kind, int32_t cableCode,
+                      const QString& portName)
+{
+    if (connection)
+        return LinkResult::success();
+    const auto choice = cableChoice(cableCode, portName);
+    if (!choice)
+        return LinkResult::failure(kBadSettings,
+                                   QStringLiteral("no cable %1 on port %2").arg(cableCode).arg(portName));
+    LinkResult failure = LinkResult::success();
+    connection = LinkConnection::attach(*choice, tiModel(kind), failure);
+    return failure;
+}
+
+struct ScreenDeleter {
+    void operator()(uint8_t* bitmap) const { ticalcs_free_screen(bitmap); }
+};
+
+}  // namespace
 
 CalcModel::CalcModel(CalcKind kind) : kind_(kind) {}
+
 CalcModel::~CalcModel() = default;
+
 void CalcModel::SetLink(int32_t cableCode, const QString& portName)
 {
+    if (cableCode == cableCode_ && portName == portName_)
+        return;
+    connection_.reset();
     cableCode_ = cableCode;
     portName_ = portName;
 }
-LinkResult CalcModel::GetScreen(CalcVariable&) { return LinkResult::failure(-1, QStringLiteral("not built yet")); }
-LinkResult CalcModel::SendVariable(CalcVariable&) { return LinkResult::failure(-1, QStringLiteral("not built yet")); }
+
+LinkResult CalcModel::GetScreen(CalcVariable& variable)
+{
+    if (LinkResult attached = attachOnce(connection_, kind_, cableCode_, portName_); !attached.ok())
+        return attached;
+    CalcScreenCoord coord{};
+    coord.format = SCREEN_FULL;
+    uint8_t* received = nullptr;
+    const LinkResult result = connection_->transfer(
+        [&](CalcHandle* calc) { return ticalcs_calc_recv_screen(calc, &coord, &received); });
+    const std::unique_ptr<uint8_t, ScreenDeleter> bitmap(received);
+    if (!result.ok())
+        return result;
+    const int width = static_cast<int>(coord.width);
+    const int height = static_cast<int>(coord.height);
+    if (!bitmap || width <= 0 || width > 1024 || height <= 0 || height > 1024)
+        return LinkResult::failure(kBadScreen, QStringLiteral("the calculator sent no usable screen"));
+    const auto size = static_cast<qsizetype>((width + 7) / 8 * height);
+    variable.SetPicture(screenImage(QByteArray(reinterpret_cast<const char*>(bitmap.get()), size), width, height));
+    return LinkResult::success();
+}
+
+LinkResult CalcModel::SendVariable(CalcVariable& variable)
+{
+    QString reason;
+    const auto name = calcFullName(variable.GetName(), reason);
+    if (!name)
+        return LinkResult::failure(kBadName, reason);
+    const FileContentPtr content = makePictureContent(tiModel(kind_), name->folder, name->variable,
+                                                      encodePictureVariable(variable.GetPicture()));
+    if (!content)
+        return LinkResult::failure(kNoContent, QStringLiteral("the picture variable could not be made"));
+    if (LinkResult attached = attachOnce(connection_, kind_, cableCode_, portName_); !attached.ok())
+        return attached;
+    return connection_->transfer(
+        [&](CalcHandle* calc) { return ticalcs_calc_send_var(calc, MODE_NORMAL, content.get()); });
+}

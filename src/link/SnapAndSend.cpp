@@ -1,4 +1,63 @@
+// Snap (Command1) and Send (Command2): the calculator's screen into the picture, the picture to the calculator.
 #include "app/frmPixoram.h"
+#include "link/WorkPicture.h"
 
-void frmPixoram::Command1_Click() {}
-void frmPixoram::Command2_Click() {}
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kPictureTypeCode = 26;
+
+// Lets the window repaint before the long part; clicks and keys wait, so they
+// cannot start another command halfway through this one.
+void runPendingEventsOnce()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+MessageRequest linkMessage(const QString& text)
+{
+    return MessageRequest{text, QString(), MessageRequest::Icon::None, MessageRequest::Buttons::Ok};
+}
+
+}  // namespace
+
+void frmPixoram::Command1_Click()
+{
+    markScreenshotTaken();
+    CurrentTool = 1;
+    statusPanel1->clear();
+    CurrentFileName.clear();
+
+    TI92PlusCalc.SetLink(cableCode, portName);
+    calcVariable.SetTypeCode(kPictureTypeCode);
+    if (!TI92PlusCalc.GetScreen(calcVariable).ok()) {
+        dialogs.showMessage(this, linkMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings.")));
+        return;
+    }
+    showBitmapIn(Picture4, calcVariable.GetPicture());
+    runPendingEventsOnce();
+    forEachBlackScreenCell(Picture4, [this](int x, int y) { PlotCell(static_cast<int16_t>(x), static_cast<int16_t>(y)); });
+    Text1->setText(screenshotComment(QDateTime::currentDateTime()));
+}
+
+void frmPixoram::Command2_Click()
+{
+    Command2->setText(QStringLiteral("sending"));
+    drawGridInto(Picture4, grid);
+    runPendingEventsOnce();
+    calcVariable.SetTypeCode(kPictureTypeCode);
+    calcVariable.SetPicture(Picture4);
+    if (Text3->text().isEmpty())
+        Text3->setText(QStringLiteral("main"));
+    if (Text2->text().isEmpty())
+        Text2->setText(QStringLiteral("picture"));
+    calcVariable.SetName(Text3->text() + QLatin1Char('\\') + Text2->text());
+    TI92PlusCalc.SetLink(cableCode, portName);
+    if (!TI92PlusCalc.SendVariable(calcVariable).ok())
+        dialogs.showMessage(this, linkMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator")));
+    Command2->setText(QStringLiteral("Send"));
+}

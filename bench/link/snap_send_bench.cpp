@@ -1,0 +1,72 @@
+// Snap and Send against the virtual calculator: from the click to the repainted
+// canvas (Snap) or the restored caption (Send), and the link component's share
+// of it. Runs offscreen; uses the virtual link, so run no link test meanwhile.
+#include "VirtualCalc.h"
+
+#include "app/frmPixoram.h"
+#include "picture/Canvas.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+void report(const char* what, const std::function<void()>& run)
+{
+    constexpr int runs = 40;
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-44s median %6.2f ms, best %6.2f, worst %6.2f (target < 50 ms)\n", what, ms[runs / 2], ms.front(),
+                ms.back());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    VirtualCalc calc({QStringLiteral("--screen"),
+                      QStringLiteral(PIXORAM_TESTDATA "/link/linkguide__ti92+_screenshot.bin")});
+    if (!calc.isReady()) {
+        std::fprintf(stderr, "the virtual calculator did not start\n");
+        return 1;
+    }
+    ScriptedDialogs dialogs;
+    frmPixoram window(dialogs, QString());
+    window.show();
+    window.miEmulator_Click();
+    window.Command1_Click();  // attaches the cable
+
+    report("Snap: click to repainted canvas", [&] {
+        window.ClearPicture();
+        window.Command1_Click();
+        window.Picture1->repaint();
+    });
+    report("Send: click to restored caption", [&] {
+        window.Command2_Click();
+        window.Command2->repaint();
+    });
+    report("  of which GetScreen (link component)", [&] { (void)window.TI92PlusCalc.GetScreen(window.calcVariable); });
+    window.calcVariable.SetPicture(window.Picture4);
+    window.calcVariable.SetName(QStringLiteral("main\\picture"));
+    report("  of which SendVariable (link component)",
+           [&] { (void)window.TI92PlusCalc.SendVariable(window.calcVariable); });
+    if (!dialogs.messages.isEmpty())
+        std::printf("%lld transfers failed: %s\n", static_cast<long long>(dialogs.messages.size()),
+                    qPrintable(dialogs.messages.front().text));
+    return 0;
+}

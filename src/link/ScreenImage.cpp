@@ -1,0 +1,17 @@
+#include "link/ScreenImage.h"
+
+QImage screenImage(const QByteArray& bitmap, int width, int height)
+{
+    const int rowBytes = (width + 7) / 8;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const uint8_t*>(bitmap.constData()) + y * rowBytes;
+        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (row[x / 8] & (0x80 >> (x % 8)))
+                pixels[x] = qRgb(0, 0, 0);
+        }
+    }
+    return image;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The virtual calculator's command line.
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+enum class Misbehaviour {
+    None,
+    Silent,   // takes every packet and answers none
+    Die,      // exits abruptly halfway through a screen or a variable
+    Garbage,  // answers every request with bytes that are no packet
+    Refuse,   // refuses every variable with a skip
+    Trickle,  // answers correctly, one byte every half second
+};
+
+struct Options {
+    std::string screenPath;  // 3840 bytes: 128 rows of 30, high bit leftmost, 1 = black; empty: a white screen
+    std::string storeDir;    // where a received variable goes (files name, type, data); empty: nowhere
+    Misbehaviour misbehaviour = Misbehaviour::None;
+    std::chrono::seconds lifetime{60};
+};
+
+// The options of argv, or none (after printing why and the usage) when they make no sense.
+std::optional<Options> parseOptions(int argc, char* argv[]);
