@@ -1,7 +1,7 @@
 // The link half of CalcModel: screen and variable transfers over the cable of SetLink.
 #include "link/CalcModel.h"
 
-#include "link/CalcFullName.h"
+#include "link/CalcName.h"
 #include "link/CalcVariable.h"
 #include "link/LinkConnection.h"
 #include "link/LinkErrorCodes.h"
@@ -82,10 +82,10 @@ LinkResult CalcModel::GetScreen(CalcVariable& variable)
 LinkResult CalcModel::SendVariable(CalcVariable& variable)
 {
     QString reason;
-    const auto name = calcFullName(variable.GetName(), reason);
+    const auto name = calcNameBytes(variable.GetName(), reason);
     if (!name)
         return LinkResult::failure(kBadName, reason);
-    const FileContentPtr content = makePictureContent(tiModel(kind_), name->folder, name->variable,
+    const FileContentPtr content = makePictureContent(tiModel(kind_), name->folder, name->name,
                                                       encodePictureVariable(variable.GetPicture()));
     if (!content)
         return LinkResult::failure(kNoContent, QStringLiteral("the picture variable could not be made"));

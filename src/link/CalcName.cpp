@@ -2,10 +2,16 @@
 
 #include "link/CalcCharset.h"
 
+#include <QStringList>
+
 namespace {
 
 std::optional<QByteArray> nameBytes(const QString& part, const QString& what, QString& reason)
 {
+    if (part.isEmpty()) {
+        reason = QStringLiteral("the %1 is empty.").arg(what);
+        return std::nullopt;
+    }
     const std::optional<QByteArray> bytes = textToCalcBytes(part);
     if (!bytes) {
         reason = QStringLiteral("the %1 \"%2\" holds a character the calculator does not have.").arg(what, part);
@@ -22,13 +28,13 @@ std::optional<QByteArray> nameBytes(const QString& part, const QString& what, QS
 
 std::optional<CalcNameBytes> calcNameBytes(const QString& fullName, QString& reason)
 {
-    const qsizetype slash = fullName.indexOf(QLatin1Char('\\'));
-    const QString folder = slash < 0 ? QString() : fullName.left(slash);
-    const QString name = slash < 0 ? fullName : fullName.mid(slash + 1);
-    if (name.isEmpty()) {
-        reason = QStringLiteral("the variable name is empty.");
+    const QStringList parts = fullName.split(QLatin1Char('\\'));
+    if (parts.size() != 2) {
+        reason = QStringLiteral("\"%1\" is not a folder name, a backslash and a variable name.").arg(fullName);
         return std::nullopt;
     }
+    const QString& folder = parts[0];
+    const QString& name = parts[1];
     auto folderBytes = nameBytes(folder, QStringLiteral("folder name"), reason);
     if (!folderBytes)
         return std::nullopt;

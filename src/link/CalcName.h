@@ -13,10 +13,10 @@ struct CalcNameBytes {
     QByteArray name;
 };
 
-// Splits the full name at its first backslash (a name without one has an empty
-// folder) and converts both parts to calculator codes. Refuses, with the reason,
-// an empty variable name, a part over 8 calculator characters and any character
-// the calculators' set lacks: nothing is truncated or replaced.
+// Splits the full name at its backslash and converts both parts to calculator
+// codes. Refuses, with the reason, anything but exactly one backslash between
+// two names of 1 to 8 calculator characters: the link library would cut longer
+// names short without a word, so nothing is truncated or replaced here.
 std::optional<CalcNameBytes> calcNameBytes(const QString& fullName, QString& reason);
 
 // The full name of calculator bytes, their characters shown as Unicode.
