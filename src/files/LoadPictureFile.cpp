@@ -31,9 +31,6 @@ bool frmPixoram::LoadPictureFile(const QString& path, bool atStartUp)
     Text3->setText(contents.folder);
     grid = contents.grid;
     parkTool();
-    // One repaint of the whole canvas instead of one for each set cell.
-    Picture1->setUpdatesEnabled(false);
     Picture1_Paint();
-    Picture1->setUpdatesEnabled(true);
     return true;
 }

@@ -61,9 +61,6 @@ void frmPixoram::miOpen_Click()
     Text2->setText(fullName.mid(slash + 1));
     placeInWorkPicture(Picture4, calcVariable.GetPicture());
     QCoreApplication::processEvents();
-    // Each painted cell asks for a repaint of its own; thousands of them are
-    // gathered into one repaint of the whole canvas.
-    Picture1->setUpdatesEnabled(false);
     const PictureGrid cells = cellsOfWorkPicture(Picture4);
     for (int16_t y = 0; y < kRows; ++y) {
         for (int16_t x = 0; x < kColumns; ++x) {
@@ -75,7 +72,6 @@ void frmPixoram::miOpen_Click()
     }
     parkTool();
     Picture1_Paint();
-    Picture1->setUpdatesEnabled(true);
 }
 
 void frmPixoram::Picture1_OLEDragDrop(const QStringList& paths)
