@@ -1,6 +1,6 @@
 // Start-up time and memory: the editor with a picture on the command line
 // against a bare Qt window that paints nothing, each from process start to its
-// first painted frame. Usage: startup_bench PICTURE [runs]
+// first painted frame. Usage: bench_startup PICTURE [runs]
 #include "app/LayoutFonts.h"
 #include "app/QtUserDialogs.h"
 #include "app/frmPixoram.h"
@@ -92,7 +92,7 @@ int main(int argc, char* argv[])
     if (argc >= 2 && (qstrcmp(argv[1], "--bare") == 0 || qstrcmp(argv[1], "--editor") == 0))
         return child(argc, argv, qstrcmp(argv[1], "--bare") == 0);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_bench PICTURE [runs]\n");
+        std::fprintf(stderr, "usage: bench_startup PICTURE [runs]\n");
         return 2;
     }
     QCoreApplication app(argc, argv);
