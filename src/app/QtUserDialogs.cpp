@@ -9,6 +9,18 @@
 
 #include <cstdlib>
 
+namespace {
+
+// Gives the keyboard back to the window a dialog came from; without a window
+// manager nobody else does, and the menu shortcuts would stop working.
+void returnFocusTo(QWidget* parent)
+{
+    if (parent)
+        parent->window()->activateWindow();
+}
+
+}  // namespace
+
 QStringList qtNameFilters(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -29,10 +41,13 @@ MessageAnswer QtUserDialogs::showMessage(QWidget* parent, const MessageRequest& 
     box.setIcon(request.icon == MessageRequest::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     if (request.buttons == MessageRequest::Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+        const bool yes = box.exec() == QMessageBox::Yes;
+        returnFocusTo(parent);
+        return yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+    returnFocusTo(parent);
     return MessageAnswer::Ok;
 }
 
@@ -55,7 +70,9 @@ std::optional<FileDialogAnswer> QtUserDialogs::showFileDialog(QWidget* parent, c
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    returnFocusTo(parent);
+    if (!accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return FileDialogAnswer{dialog.selectedFiles().constFirst(),
                             static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
@@ -68,12 +85,15 @@ bool QtUserDialogs::showPrintDialog(QWidget* parent, QPrinter& printer)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    returnFocusTo(parent);
+    return accepted;
 }
 
 void QtUserDialogs::showModal(QDialog& window)
 {
     window.exec();
+    returnFocusTo(window.parentWidget());
 }
 
 void QtUserDialogs::endProgram()
