@@ -38,6 +38,8 @@ QPoint innerTopLeft(const QImage& shot)
             if (y > bottom && backgroundRun(shot, x, y, 1, 0, kCanvasInnerWidth))
                 bottom = y;
         }
+    if (right < 0 || bottom < 0)
+        return {-1, -1};
     return {right - (kCanvasInnerWidth - 1), bottom - (kCanvasInnerHeight - 1)};
 }
 
@@ -54,6 +56,10 @@ int main(int argc, char* argv[])
         return 2;
     const PictureGrid grid = ReadPictureFile(bytes).grid;
     const QPoint origin = innerTopLeft(shot);
+    if (origin.x() < 0) {
+        std::printf("no canvas on the screen\n");
+        return 1;
+    }
     int wrong = 0;
     for (int x = 0; x < kColumns; ++x) {
         for (int y = 0; y < kRows; ++y) {
