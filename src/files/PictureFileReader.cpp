@@ -1,9 +1,7 @@
 #include "files/PictureFileReader.h"
 
 #include "link/CalcCharset.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "link/FileBytes.h"
 
 PictureFileContents ReadPictureFile(const QByteArray& bytes)
 {
@@ -29,21 +27,8 @@ PictureFileContents ReadPictureFile(const QByteArray& bytes)
 
 bool readPictureFileBytes(const QString& path, QByteArray& bytes, QString& reason)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        reason = QStringLiteral("the file does not exist.");
+    if (!readFileStart(path, kPictureFileMinimumSize, bytes, reason))
         return false;
-    }
-    if (info.isDir()) {
-        reason = QStringLiteral("it is a folder, not a picture file.");
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
-        return false;
-    }
-    bytes = file.read(kPictureFileMinimumSize);
     if (bytes.size() < kPictureFileMinimumSize) {
         reason = QStringLiteral("the file is too short to be a picture file (%1 bytes; a picture file has at least %2).")
                      .arg(bytes.size())

@@ -3,11 +3,10 @@
 
 #include "link/CalcName.h"
 #include "link/CalcVariable.h"
+#include "link/FileBytes.h"
 #include "link/PictureFile.h"
 #include "link/PictureVariableData.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -16,48 +15,15 @@ constexpr qint64 kLargestPictureFile = 1 << 20;
 
 bool readWholeFile(const QString& path, QByteArray& bytes, QString& reason)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
-        reason = QStringLiteral("the file does not exist.");
+    if (!readFileStart(path, kLargestPictureFile + 1, bytes, reason))
         return false;
-    }
-    if (info.isDir()) {
-        reason = QStringLiteral("it is a folder, not a picture file.");
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
-        return false;
-    }
-    bytes = file.read(kLargestPictureFile + 1);
     if (bytes.size() > kLargestPictureFile) {
         reason = QStringLiteral("the file is too large to be a picture file.");
-        return false;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        reason = QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
         return false;
     }
     return true;
 }
 
-// Replaces the file only once the whole new file is on disk: a failure leaves
-// any old file as it was.
-bool writeFileSafely(const QString& path, const QByteArray& bytes, QString& reason)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = QStringLiteral("the file cannot be written (%1).").arg(file.errorString());
-        return false;
-    }
-    file.write(bytes);
-    if (!file.commit()) {
-        reason = QStringLiteral("the file cannot be written (%1).").arg(file.errorString());
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 

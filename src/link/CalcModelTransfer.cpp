@@ -8,21 +8,9 @@
 #include "link/PictureContent.h"
 #include "link/PictureVariableData.h"
 #include "link/ScreenImage.h"
+#include "link/TiLibraries.h"
 
 namespace {
-
-TiCalcModel tiModel(CalcKind kind)
-{
-    switch (kind) {
-    case CalcKind::TI92:
-        return CALC_TI92;
-    case CalcKind::TI92Plus:
-        return CALC_TI92P;
-    case CalcKind::Voyage200:
-        return CALC_V200;
-    }
-    return CALC_NONE;
-}
 
 // The attached cable of these settings, attaching it on first use.
 LinkResult attachOnce(std::unique_ptr<LinkConnection>& connection, CalcKind kind, int32_t cableCode,
@@ -35,7 +23,7 @@ LinkResult attachOnce(std::unique_ptr<LinkConnection>& connection, CalcKind kind
         return LinkResult::failure(kBadSettings,
                                    QStringLiteral("no cable %1 on port %2").arg(cableCode).arg(portName));
     LinkResult failure = LinkResult::success();
-    connection = LinkConnection::attach(*choice, tiModel(kind), failure);
+    connection = LinkConnection::attach(*choice, tiCalcModel(kind), failure);
     return failure;
 }
 
@@ -85,7 +73,7 @@ LinkResult CalcModel::SendVariable(CalcVariable& variable)
     const auto name = calcNameBytes(variable.GetName(), reason);
     if (!name)
         return LinkResult::failure(kBadName, reason);
-    const FileContentPtr content = makePictureContent(tiModel(kind_), name->folder, name->name,
+    const FileContentPtr content = makePictureContent(tiCalcModel(kind_), name->folder, name->name,
                                                       encodePictureVariable(variable.GetPicture()));
     if (!content)
         return LinkResult::failure(kNoContent, QStringLiteral("the picture variable could not be made"));

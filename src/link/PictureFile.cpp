@@ -11,19 +11,6 @@
 
 namespace {
 
-TiCalcModel tiModel(CalcKind kind)
-{
-    switch (kind) {
-    case CalcKind::TI92:
-        return CALC_TI92;
-    case CalcKind::TI92Plus:
-        return CALC_TI92P;
-    case CalcKind::Voyage200:
-        return CALC_V200;
-    }
-    return CALC_NONE;
-}
-
 // Scratch files never need to reach a disk: where the system keeps a folder in
 // memory they go there, which spares a save the disk's latency.
 QString scratchFolder()
@@ -97,7 +84,7 @@ std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray
         reason = QStringLiteral("a temporary copy could not be made (%1).").arg(scratch.errorString());
         return std::nullopt;
     }
-    FileContent* raw = tifiles_content_create_regular(tiModel(kind));
+    FileContent* raw = tifiles_content_create_regular(tiCalcModel(kind));
     if (!raw) {
         code = TiFilesError::FileIo;
         reason = QStringLiteral("out of memory.");
@@ -126,7 +113,7 @@ std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray
     const VarEntry* entry = content->entries[0];
     if (entry->type != kPictureTypeCode) {
         reason = QStringLiteral("the file holds a variable of another type (%1), not a picture.")
-                     .arg(QString::fromLatin1(tifiles_vartype2string(tiModel(kind), entry->type)));
+                     .arg(QString::fromLatin1(tifiles_vartype2string(tiCalcModel(kind), entry->type)));
         return std::nullopt;
     }
     if (content->checksum != content->stored_checksum) {
@@ -144,7 +131,7 @@ std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray
 std::optional<QByteArray> buildPictureFile(CalcKind kind, const PictureFileEntry& entry, int& code, QString& reason)
 {
     ensureTiLibrariesReady();
-    const FileContentPtr content = makePictureContent(tiModel(kind), entry.folder, entry.name, entry.data);
+    const FileContentPtr content = makePictureContent(tiCalcModel(kind), entry.folder, entry.name, entry.data);
     if (!content) {
         code = TiFilesError::FileIo;
         reason = QStringLiteral("out of memory.");

@@ -45,3 +45,16 @@ QString tiErrorText(int code)
     }
     return text.trimmed();
 }
+
+TiCalcModel tiCalcModel(CalcKind kind)
+{
+    switch (kind) {
+    case CalcKind::TI92:
+        return CALC_TI92;
+    case CalcKind::TI92Plus:
+        return CALC_TI92P;
+    case CalcKind::Voyage200:
+        return CALC_V200;
+    }
+    return CALC_NONE;
+}
