@@ -5,6 +5,7 @@
 #include "link/CalcCharset.h"
 #include "link/CalcModel.h"
 #include "link/CalcVariable.h"
+#include "link/PictureFile.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -12,19 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-QString extensionOf(CalcKind kind)
-{
-    switch (kind) {
-    case CalcKind::TI92:
-        return QStringLiteral("92i");
-    case CalcKind::TI92Plus:
-        return QStringLiteral("9xi");
-    case CalcKind::Voyage200:
-        return QStringLiteral("v2i");
-    }
-    return {};
-}
 
 QImage imageOf(const PictureGrid& grid)
 {
@@ -119,7 +107,7 @@ void TestCalcFiles::roundTrip()
     QFETCH(CalcKind, kind);
     QFETCH(QString, name);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("moon.") + extensionOf(kind));
+    const QString path = folder.filePath(QStringLiteral("moon.") + pictureFileExtension(kind));
     const PictureGrid grid = randomGrid(static_cast<quint32>(kind) + 7);
     QVERIFY(writePicture(kind, path, name, imageOf(grid)).ok());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
@@ -156,7 +144,7 @@ void TestCalcFiles::writtenBytes()
     QStringList rows(kRows, QString(kColumns, QLatin1Char('.')));
     rows[0][0] = rows[0][7] = QLatin1Char('X');
     rows[102].replace(232, 8, QStringLiteral("XXXXXXXX"));
-    const QString path = dir_.filePath(QStringLiteral("bytes.") + extensionOf(kind));
+    const QString path = dir_.filePath(QStringLiteral("bytes.") + pictureFileExtension(kind));
     QVERIFY(writePicture(kind, path, QStringLiteral("main\\picture"), imageOf(gridFromRows(rows))).ok());
 
     const QByteArray written = readBytes(path);
