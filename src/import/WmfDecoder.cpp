@@ -6,6 +6,8 @@
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
 
+#include <QByteArray>
+
 #include <memory>
 
 namespace {
@@ -29,13 +31,13 @@ WmfApi createPlayer()
     return WmfApi(api);
 }
 
-// gd's pixels are 0xAARRGGBB with a 7-bit alpha where 0 is opaque.
-QRgb fromGdPixel(int pixel)
+// Collects the PNG the player writes. The player keeps an image it hands out
+// raw for the caller to free, with a function it does not export; as a PNG it
+// frees the image itself.
+int appendToByteArray(void* context, char* buffer, int length)
 {
-    const auto value = static_cast<uint32_t>(pixel);
-    const uint32_t transparency = (value >> 24) & 0x7F;
-    const int alpha = 255 - static_cast<int>((transparency * 255 + 63) / 127);
-    return qRgba((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF, alpha);
+    static_cast<QByteArray*>(context)->append(buffer, length);
+    return length;
 }
 
 }  // namespace
@@ -62,25 +64,21 @@ std::optional<QImage> decodeWmf(QByteArrayView bytes)
     }
     if (!(box.BR.x > box.TL.x) || !(box.BR.y > box.TL.y))
         return std::nullopt;
-    const int width = layout->pixelSize.width();
-    const int height = layout->pixelSize.height();
     wmf_gd_t* device = WMF_GD_GetData(api.get());
-    device->type = wmf_gd_image;
+    if (!(device->flags & WMF_GD_SUPPORTS_PNG))
+        return std::nullopt;
+    QByteArray png;
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
+    device->sink.context = &png;
+    device->sink.function = appendToByteArray;
     device->bbox = box;
-    device->width = static_cast<unsigned int>(width);
-    device->height = static_cast<unsigned int>(height);
-    if (wmf_play(api.get(), 0, &box) != wmf_E_None || !device->gd_image)
+    device->width = static_cast<unsigned int>(layout->pixelSize.width());
+    device->height = static_cast<unsigned int>(layout->pixelSize.height());
+    if (wmf_play(api.get(), 0, &box) != wmf_E_None)
         return std::nullopt;
-    const int* pixels = wmf_gd_image_pixels(device->gd_image);
-    if (!pixels)
+    QImage image = QImage::fromData(png, "PNG");
+    if (image.size() != layout->pixelSize)
         return std::nullopt;
-    QImage image(width, height, QImage::Format_ARGB32);
-    if (image.isNull())
-        return std::nullopt;
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = fromGdPixel(pixels[y * width + x]);
-    }
     return image;
 }
