@@ -2,12 +2,16 @@
 
 #include "import/ImageLimits.h"
 #include "import/WmfLayout.h"
+#include "import/WmfPlayGuard.h"
 
 #include <libwmf/api.h>
 #include <libwmf/gd.h>
 
 #include <QByteArray>
 
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -17,12 +21,68 @@ struct WmfApiDeleter {
 };
 using WmfApi = std::unique_ptr<wmfAPI, WmfApiDeleter>;
 
-WmfApi createPlayer()
+// The player allocates through these, with sizes it reads from the file (a bitmap
+// record's header, a region's count): a budget keeps a broken file from claiming
+// memory without bound. Each block carries its size in front of it.
+struct MemoryBudget {
+    static constexpr size_t kLimit = size_t{256} << 20;
+    static constexpr size_t kHeader = alignof(std::max_align_t);
+    size_t used = 0;
+};
+
+void* budgetAllocate(void* context, size_t size)
+{
+    auto* budget = static_cast<MemoryBudget*>(context);
+    if (size > MemoryBudget::kLimit - budget->used)
+        return nullptr;
+    auto* block = static_cast<char*>(std::malloc(size + MemoryBudget::kHeader));
+    if (!block)
+        return nullptr;
+    std::memcpy(block, &size, sizeof size);
+    budget->used += size;
+    return block + MemoryBudget::kHeader;
+}
+
+void budgetFree(void* context, void* memory)
+{
+    if (!memory)
+        return;
+    char* block = static_cast<char*>(memory) - MemoryBudget::kHeader;
+    size_t size = 0;
+    std::memcpy(&size, block, sizeof size);
+    static_cast<MemoryBudget*>(context)->used -= size;
+    std::free(block);
+}
+
+void* budgetReallocate(void* context, void* memory, size_t size)
+{
+    if (!memory)
+        return budgetAllocate(context, size);
+    auto* budget = static_cast<MemoryBudget*>(context);
+    char* block = static_cast<char*>(memory) - MemoryBudget::kHeader;
+    size_t oldSize = 0;
+    std::memcpy(&oldSize, block, sizeof oldSize);
+    if (size > MemoryBudget::kLimit - (budget->used - oldSize))
+        return nullptr;
+    auto* grown = static_cast<char*>(std::realloc(block, size + MemoryBudget::kHeader));
+    if (!grown)
+        return nullptr;
+    std::memcpy(grown, &size, sizeof size);
+    budget->used = budget->used - oldSize + size;
+    return grown + MemoryBudget::kHeader;
+}
+
+WmfApi createPlayer(MemoryBudget& budget)
 {
     wmfAPI_Options options{};
     options.function = wmf_gd_function;
+    options.context = &budget;
+    options.malloc = budgetAllocate;
+    options.realloc = budgetReallocate;
+    options.free = budgetFree;
     wmfAPI* api = nullptr;
-    const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    const unsigned long flags =
+        WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
     if (wmf_api_create(&api, flags, &options) != wmf_E_None) {
         if (api)
             wmf_api_destroy(api);
@@ -34,6 +94,19 @@ WmfApi createPlayer()
 // Collects the PNG the player writes. The player keeps an image it hands out
 // raw for the caller to free, with a function it does not export; as a PNG it
 // frees the image itself.
+// The player draws a line by stamping its pen along it and allocates glyphs at
+// their full size, both with no limit of its own: coarse units, wide pens and
+// tall fonts would cost time and memory out of all proportion to the file.
+constexpr double kMaxPixelsPerUnit = 16;
+constexpr double kMaxPenPixels = 64;
+constexpr double kMaxFontPixels = 2048;
+
+bool drawingCostBounded(const WmfLayout& layout)
+{
+    return layout.pixelsPerUnit <= kMaxPixelsPerUnit && layout.widestPen * layout.pixelsPerUnit <= kMaxPenPixels
+        && layout.tallestFont * layout.pixelsPerUnit <= kMaxFontPixels;
+}
+
 int appendToByteArray(void* context, char* buffer, int length)
 {
     static_cast<QByteArray*>(context)->append(buffer, length);
@@ -45,9 +118,10 @@ int appendToByteArray(void* context, char* buffer, int length)
 std::optional<QImage> decodeWmf(QByteArrayView bytes)
 {
     const std::optional<WmfLayout> layout = readWmfLayout(bytes);
-    if (!layout || !imageSizeAcceptable(layout->pixelSize))
+    if (!layout || !imageSizeAcceptable(layout->pixelSize) || !drawingCostBounded(*layout))
         return std::nullopt;
-    WmfApi api = createPlayer();
+    MemoryBudget budget;
+    WmfApi api = createPlayer(budget);
     if (!api)
         return std::nullopt;
     // The player only reads the buffer, whatever its signature says.
@@ -57,13 +131,9 @@ std::optional<QImage> decodeWmf(QByteArrayView bytes)
         || wmf_scan(api.get(), 0, &box) != wmf_E_None)
         return std::nullopt;
     // The scanned box holds only what is drawn; the frame places the drawing in the picture.
-    if (layout->deviceFrame) {
-        box.TL = {static_cast<float>(layout->deviceFrame->left()), static_cast<float>(layout->deviceFrame->top())};
-        box.BR = {static_cast<float>(layout->deviceFrame->right()),
-                  static_cast<float>(layout->deviceFrame->bottom())};
-    }
-    if (!(box.BR.x > box.TL.x) || !(box.BR.y > box.TL.y))
-        return std::nullopt;
+    const QRectF& frame = layout->deviceFrame;
+    box.TL = {static_cast<float>(frame.left()), static_cast<float>(frame.top())};
+    box.BR = {static_cast<float>(frame.right()), static_cast<float>(frame.bottom())};
     wmf_gd_t* device = WMF_GD_GetData(api.get());
     if (!(device->flags & WMF_GD_SUPPORTS_PNG))
         return std::nullopt;
@@ -75,6 +145,8 @@ std::optional<QImage> decodeWmf(QByteArrayView bytes)
     device->bbox = box;
     device->width = static_cast<unsigned int>(layout->pixelSize.width());
     device->height = static_cast<unsigned int>(layout->pixelSize.height());
+    WmfPlayGuard guard(api.get(), frame);
+    guard.start();
     if (wmf_play(api.get(), 0, &box) != wmf_E_None)
         return std::nullopt;
     QImage image = QImage::fromData(png, "PNG");

@@ -16,12 +16,18 @@
 #include <optional>
 
 struct WmfLayout {
-    QSize pixelSize;                  // the frame at 96 pixels an inch
-    std::optional<QRectF> deviceFrame;  // the frame in the player's device units, when the mapping is known
+    QSize pixelSize;        // the frame at 96 pixels an inch
+    QRectF deviceFrame;     // the frame in the player's device units
+    double pixelsPerUnit = 0;  // the size of one metafile unit on the picture
+    int widestPen = 0;      // in metafile units
+    int tallestFont = 0;    // in metafile units
 };
 
 // Nothing when the bytes are not a placeable metafile whose records all lie inside
-// the file, end with the end record and fit the largest record its header declares.
+// the file, end with the end record and fit the largest record its header declares,
+// or when its mapping is not one whose frame can be placed: the default one, or an
+// isotropic or anisotropic one with a window extent, set to one scale throughout,
+// or when a bitmap in a record claims more pixels than the record holds.
 std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes);
 
 // True when the bytes start like a Windows metafile, placeable or not.
