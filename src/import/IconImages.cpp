@@ -50,6 +50,22 @@ std::optional<int> largestIconIndex(QByteArrayView bytes)
     return best;
 }
 
+std::optional<QSize> iconBitmapSize(QByteArrayView bytes, int index)
+{
+    const int64_t entry = entryPosition(index);
+    const auto width = readU8(bytes, entry);
+    const auto height = readU8(bytes, entry + 1);
+    const auto offset = readU32(bytes, entry + 12);
+    if (!width || !height || !offset)
+        return std::nullopt;
+    const auto headerWidth = readI32(bytes, *offset + 4);
+    const auto headerHeight = readI32(bytes, *offset + 8);
+    if (!headerWidth || !headerHeight)
+        return std::nullopt;
+    // The header's height counts the colour rows and the mask rows.
+    return QSize(*width ? int(*width) : *headerWidth, *height ? int(*height) : *headerHeight / 2);
+}
+
 bool applyIconMask(QByteArrayView bytes, int index, QImage& image)
 {
     const auto offset = readU32(bytes, entryPosition(index) + 12);

@@ -16,6 +16,11 @@
 // then the first), or nothing when the directory is not that of an icon file.
 std::optional<int> largestIconIndex(QByteArrayView bytes);
 
+// The size Qt's reader gives image `index`: the directory's width and height, or
+// for 0 the bitmap header's, which may claim anything. Nothing for a PNG image
+// (its own header tells) or when the entry lies outside the file.
+std::optional<QSize> iconBitmapSize(QByteArrayView bytes, int index);
+
 // Makes transparent the pixels of the decoded image `index` that its AND mask hides.
 // Qt keeps them opaque in icons without an alpha channel, with whatever colour is
 // stored under them (often black). Images with an alpha channel of their own and

@@ -42,6 +42,10 @@ std::optional<QImage> readIcon(const QByteArray& bytes)
     const std::optional<int> index = largestIconIndex(bytes);
     if (!index)
         return std::nullopt;
+    // Qt's icon reader allocates the bitmap's size without the reader's limits.
+    const std::optional<QSize> size = iconBitmapSize(bytes, *index);
+    if (size && !imageSizeAcceptable(*size))
+        return std::nullopt;
     std::optional<QImage> image = readWithQt(bytes, "ico", *index);
     if (!image || !applyIconMask(bytes, *index, *image))
         return std::nullopt;

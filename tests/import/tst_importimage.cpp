@@ -78,6 +78,9 @@ private slots:
         QTest::newRow("WMF") << wmfFile(6, 4, 1, 1, 3, 2, false) << QStringList{"......", ".XXX..", ".XXX..", "......"};
         QTest::newRow("WMF own window")
             << wmfFile(6, 4, 1, 1, 3, 2, true) << QStringList{"......", ".XXX..", ".XXX..", "......"};
+        // The player's fills cost their whole size: this one is cut down to what can show.
+        QTest::newRow("WMF fill far past its frame")
+            << wmfFile(6, 4, -9000, -9000, 9000, 9000, false) << QStringList{"XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX"};
     }
     void decodesAtNaturalSizeWithTheFilesColours()
     {
@@ -141,6 +144,10 @@ private slots:
         QTest::newRow("JPEG 60000 x 60000") << withClaimedSize(jpeg, 60000, 60000);
         QTest::newRow("GIF 60000 x 60000") << hugeGif;
         QTest::newRow("JPEG cut") << jpeg.left(20);
+        QByteArray hugeIcon = iconFile({{{"X"}, 24}});
+        hugeIcon.replace(6, 2, QByteArray(2, '\0'));                         // 0: see the bitmap header
+        hugeIcon.replace(22 + 4, 8, QByteArray::fromHex("60ea0000c0d40100"));  // 60000 x 2 * 60000
+        QTest::newRow("ICO 60000 x 60000") << hugeIcon;
         QTest::newRow("ICO cut") << iconFile({{{"X.", ".X"}, 24}}).left(40);
         QTest::newRow("WMF without end record") << wmfCut;
         QTest::newRow("WMF not placeable") << wmfPlain;
