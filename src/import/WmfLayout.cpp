@@ -99,7 +99,8 @@ enum MapMode : int { kDefault = 0, kIsotropic = 7, kAnisotropic = 8 };
 // scale holds for the whole drawing.
 struct Mapping {
     std::optional<int> mapMode;
-    double windowX = 0, windowY = 0;
+    QPointF windowOrigin;
+    QPointF viewportShift;  // in device units
     std::optional<QSizeF> windowExtent, viewportExtent;
 };
 
@@ -170,10 +171,8 @@ std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
             consistent = parameterCount >= 1 && setOnce(mapping.mapMode, int{first});
             break;
         case kSetWindowOrg:
-            if (pair) {
-                mapping.windowY = first;
-                mapping.windowX = second;
-            }
+            if (pair)
+                mapping.windowOrigin = QPointF(second, first);
             break;
         case kSetWindowExt:
             consistent = pair && setOnce(mapping.windowExtent, QSizeF(second, first));
@@ -182,8 +181,16 @@ std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
             consistent = pair && setOnce(mapping.viewportExtent, QSizeF(second, first));
             break;
         case kSetViewportOrg:
-            // A moved viewport leaves the frame where the window puts it.
-            consistent = !pair || (first == 0 && second == 0);
+            // The player scales a viewport origin as the extents stand when it is set,
+            // then takes it off every point: the frame must be placed the same way.
+            consistent = !pair || (first == 0 && second == 0) || mapping.windowExtent.has_value();
+            if (pair && mapping.windowExtent && mapping.windowExtent->width() != 0
+                && mapping.windowExtent->height() != 0) {
+                const QSizeF viewport = mapping.viewportExtent.value_or(
+                    QSizeF(kDefaultViewportExtent, kDefaultViewportExtent));
+                mapping.viewportShift = QPointF(second * viewport.width() / mapping.windowExtent->width(),
+                                                first * viewport.height() / mapping.windowExtent->height());
+            }
             break;
         case kScaleWindowExt:
         case kScaleViewportExt:
@@ -217,8 +224,10 @@ std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
         const QSizeF window = *mapping.windowExtent;
         const QSizeF viewport = mapping.viewportExtent.value_or(QSizeF(kDefaultViewportExtent, kDefaultViewportExtent));
         const auto toDevice = [&](QPointF point) {
-            return QPointF((point.x() - mapping.windowX) * viewport.width() / window.width(),
-                           (point.y() - mapping.windowY) * viewport.height() / window.height());
+            const QPointF logical = point - mapping.windowOrigin;
+            return QPointF(logical.x() * viewport.width() / window.width(),
+                           logical.y() * viewport.height() / window.height())
+                - mapping.viewportShift;
         };
         layout.deviceFrame = QRectF(toDevice(frame.topLeft()), toDevice(frame.bottomRight())).normalized();
     } else {
