@@ -21,7 +21,7 @@ void frmPixoram::miImport_Click()
         CMDialog1.filterIndex = answer->filterIndex;
         if (const std::optional<QImage> image = loadImportImage(answer->path)) {
             showImportPreview(*Picture2, *image);
-            const MessageRequest question{answer->path + QStringLiteral("\n\r\n\r") + QStringLiteral("     ...this picture?"),
+            const MessageRequest question{answer->path + QStringLiteral("\n\r\n\r     ...this picture?"),
                                           QStringLiteral("Import..."), MessageRequest::Icon::None,
                                           MessageRequest::Buttons::YesNo};
             if (dialogs.showMessage(this, question) == MessageAnswer::Yes) {

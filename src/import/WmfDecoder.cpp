@@ -2,6 +2,7 @@
 
 #include "import/ImageLimits.h"
 #include "import/WmfLayout.h"
+#include "import/WmfMemoryBudget.h"
 #include "import/WmfPlayGuard.h"
 
 #include <libwmf/api.h>
@@ -9,9 +10,6 @@
 
 #include <QByteArray>
 
-#include <cstddef>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -21,65 +19,11 @@ struct WmfApiDeleter {
 };
 using WmfApi = std::unique_ptr<wmfAPI, WmfApiDeleter>;
 
-// The player allocates through these, with sizes it reads from the file (a bitmap
-// record's header, a region's count): a budget keeps a broken file from claiming
-// memory without bound. Each block carries its size in front of it.
-struct MemoryBudget {
-    static constexpr size_t kLimit = size_t{256} << 20;
-    static constexpr size_t kHeader = alignof(std::max_align_t);
-    size_t used = 0;
-};
-
-void* budgetAllocate(void* context, size_t size)
-{
-    auto* budget = static_cast<MemoryBudget*>(context);
-    if (size > MemoryBudget::kLimit - budget->used)
-        return nullptr;
-    auto* block = static_cast<char*>(std::malloc(size + MemoryBudget::kHeader));
-    if (!block)
-        return nullptr;
-    std::memcpy(block, &size, sizeof size);
-    budget->used += size;
-    return block + MemoryBudget::kHeader;
-}
-
-void budgetFree(void* context, void* memory)
-{
-    if (!memory)
-        return;
-    char* block = static_cast<char*>(memory) - MemoryBudget::kHeader;
-    size_t size = 0;
-    std::memcpy(&size, block, sizeof size);
-    static_cast<MemoryBudget*>(context)->used -= size;
-    std::free(block);
-}
-
-void* budgetReallocate(void* context, void* memory, size_t size)
-{
-    if (!memory)
-        return budgetAllocate(context, size);
-    auto* budget = static_cast<MemoryBudget*>(context);
-    char* block = static_cast<char*>(memory) - MemoryBudget::kHeader;
-    size_t oldSize = 0;
-    std::memcpy(&oldSize, block, sizeof oldSize);
-    if (size > MemoryBudget::kLimit - (budget->used - oldSize))
-        return nullptr;
-    auto* grown = static_cast<char*>(std::realloc(block, size + MemoryBudget::kHeader));
-    if (!grown)
-        return nullptr;
-    std::memcpy(grown, &size, sizeof size);
-    budget->used = budget->used - oldSize + size;
-    return grown + MemoryBudget::kHeader;
-}
-
-WmfApi createPlayer(MemoryBudget& budget)
+WmfApi createPlayer(WmfMemoryBudget& budget)
 {
     wmfAPI_Options options{};
     options.function = wmf_gd_function;
-    options.context = &budget;
-    options.malloc = budgetAllocate;
-    options.realloc = budgetReallocate;
-    options.free = budgetFree;
+    budget.install(options);
     wmfAPI* api = nullptr;
     const unsigned long flags =
         WMF_OPT_ALLOC | WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
@@ -91,9 +35,6 @@ WmfApi createPlayer(MemoryBudget& budget)
     return WmfApi(api);
 }
 
-// Collects the PNG the player writes. The player keeps an image it hands out
-// raw for the caller to free, with a function it does not export; as a PNG it
-// frees the image itself.
 // The player draws a line by stamping its pen along it and allocates glyphs at
 // their full size, both with no limit of its own: coarse units, wide pens and
 // tall fonts would cost time and memory out of all proportion to the file.
@@ -107,6 +48,9 @@ bool drawingCostBounded(const WmfLayout& layout)
         && layout.tallestFont * layout.pixelsPerUnit <= kMaxFontPixels;
 }
 
+// Collects the PNG the player writes. The player keeps an image it hands out
+// raw for the caller to free, with a function it does not export; as a PNG it
+// frees the image itself.
 int appendToByteArray(void* context, char* buffer, int length)
 {
     static_cast<QByteArray*>(context)->append(buffer, length);
@@ -120,7 +64,7 @@ std::optional<QImage> decodeWmf(QByteArrayView bytes)
     const std::optional<WmfLayout> layout = readWmfLayout(bytes);
     if (!layout || !imageSizeAcceptable(layout->pixelSize) || !drawingCostBounded(*layout))
         return std::nullopt;
-    MemoryBudget budget;
+    WmfMemoryBudget budget;
     WmfApi api = createPlayer(budget);
     if (!api)
         return std::nullopt;
