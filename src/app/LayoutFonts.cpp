@@ -18,7 +18,7 @@ void installFontSubstitutes()
     substitute("TI92pc", "DejaVu Sans Mono", "DejaVu Sans");
     substitute("MS Sans Serif", "Liberation Sans", "DejaVu Sans");
     substitute("System", "Liberation Sans", "DejaVu Sans");
-    substitute("MS Serif", "DejaVu Serif", "Liberation Serif");
+    substitute("MS Serif", "Liberation Serif", "DejaVu Serif");
     substitute("Times New Roman", "Liberation Serif", "DejaVu Serif");
 }
 

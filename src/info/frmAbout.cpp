@@ -36,7 +36,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     const QString times = QStringLiteral("Times New Roman");
     makeLabel(this, QStringLiteral("Pixoram"), twipsRect(30, 0, 5415, 615), layoutFont(times, 24), Qt::AlignCenter);
-    makeLabel(this, QStringLiteral("by the Pixoram developers"), twipsRect(1575, 540, 2595, 375), layoutFont(times, 18));
+    makeLabel(this, QStringLiteral("Pixoram team"), twipsRect(1575, 540, 2595, 375), layoutFont(times, 18));
     makeLabel(this, QStringLiteral("The Pixoram Project"), twipsRect(1455, 900, 2775, 255), layoutFont(times, 8.25));
     makeLabel(this, QStringLiteral("pixoram@example.org"), twipsRect(1995, 1095, 1815, 255), layoutFont(times, 8.25));
     makeLabel(this, QStringLiteral("July '98"), twipsRect(120, 2160, 1815, 255),

@@ -30,7 +30,7 @@ const HelpText kTexts[] = {
     {"The 92 Folder and Var Name can be different from the DOS filename, but use caution. The 92 Names must comply "
      "with TI-92 standards. The comment is saved in the computer file only, not the BMP file or in the calculator.",
      360, 3120, 6735, 975},
-    {"Pixoram is written and maintained by the Pixoram developers.", 360, 4185, 6615, 300},
+    {"Pixoram is written by the Pixoram team.", 360, 4185, 6615, 300},
     {"TI-92, TI-92+, and TI Graph-Link are registered trademarks of Texas Instruments, Inc. ", 360, 4440, 6855, 615},
 };
 
