@@ -1,6 +1,7 @@
 // The toolbar: Open, Save, Print and Help, each a stack of pictures. A press hides the raised
 // picture so the pressed one shows through; the release shows it again and runs the command when
 // the pointer is still on the button. A shown cover in front takes the mouse and greys the button.
+#include "app/LayoutPicture.h"
 #include "app/PictureControl.h"
 #include "app/Twips.h"
 #include "app/frmPixoram.h"
@@ -18,7 +19,7 @@ PictureControl* makePicture(QWidget* panel, int leftTwips, const char* bitmap, c
 {
     auto* picture = new PictureControl(panel);
     picture->setGeometry(twipsRect(leftTwips, 60, 360, 330));
-    picture->setPixmap(QPixmap(QStringLiteral(":/toolbar/%1.bmp").arg(QLatin1String(bitmap))));
+    picture->setPixmap(layoutPicture(QStringLiteral(":/toolbar/%1.bmp").arg(QLatin1String(bitmap)), "BMP"));
     if (toolTip)
         picture->setToolTip(QString::fromLatin1(toolTip));
     return picture;

@@ -2,6 +2,7 @@
 #include "app/frmPixoram.h"
 
 #include "app/LayoutFonts.h"
+#include "app/LayoutPicture.h"
 #include "app/PictureControl.h"
 #include "app/Twips.h"
 #include "app/WindowCentring.h"
@@ -73,7 +74,7 @@ frmPixoram::frmPixoram(UserDialogs& dialogs, const QString& commandLine) : dialo
     initResources();
     setObjectName(QStringLiteral("frmPixoram"));
     setWindowTitle(QStringLiteral("Pixoram - 2.7"));
-    setWindowIcon(QIcon(QStringLiteral(":/pixoram.png")));
+    setWindowIcon(QIcon(layoutPicture(QStringLiteral(":/pixoram.png"), "PNG")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     createControls();

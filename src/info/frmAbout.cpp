@@ -1,6 +1,7 @@
 #include "info/frmAbout.h"
 
 #include "app/LayoutFonts.h"
+#include "app/LayoutPicture.h"
 #include "app/Twips.h"
 #include "app/WindowCentring.h"
 
@@ -43,7 +44,7 @@ frmAbout::frmAbout(QWidget* parent)
               layoutFont(QStringLiteral("MS Sans Serif"), 12));
 
     Picture1 = new QLabel(this);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/about.bmp")));
+    Picture1->setPixmap(layoutPicture(QStringLiteral(":/about.bmp"), "BMP"));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placePicture(kPictureStartTop);
 
