@@ -185,7 +185,8 @@ private slots:
         QTest::newRow("WMF plain of an unknown version") << wmfPlainVersion;
         QTest::newRow("WMF plain drawing nothing") << plainWmfFile({});
         QTest::newRow("WMF plain, anisotropic without a window") << plainWmfFile({QRect(1, 1, 3, 3)}, {}, true);
-        QTest::newRow("WMF plain, window over the size limit") << plainWmfFile({QRect(1, 1, 3, 3)}, QRect(0, 0, 9000, 6));
+        QTest::newRow("WMF plain, window over the size limit")
+            << plainWmfFile({QRect(1, 1, 3, 3)}, QRect(0, 0, 9000, 6));
         QTest::newRow("WMF plain, drawing over the size limit")
             << plainWmfFile({QRect(QPoint(-9000, 0), QPoint(9000, 10))});
     }
