@@ -61,8 +61,9 @@ int appendToByteArray(void* context, char* buffer, int length)
 
 std::optional<QImage> decodeWmf(QByteArrayView bytes)
 {
-    const std::optional<WmfLayout> layout = readWmfLayout(bytes);
-    if (!layout || !imageSizeAcceptable(layout->pixelSize) || !drawingCostBounded(*layout))
+    std::optional<WmfLayout> layout = readWmfLayout(bytes);
+    if (!layout || !drawingCostBounded(*layout)
+        || (!layout->frameFromDrawing && !imageSizeAcceptable(layout->pixelSize)))
         return std::nullopt;
     WmfMemoryBudget budget;
     WmfApi api = createPlayer(budget);
@@ -74,7 +75,13 @@ std::optional<QImage> decodeWmf(QByteArrayView bytes)
     if (wmf_mem_open(api.get(), data, static_cast<long>(bytes.size())) != wmf_E_None
         || wmf_scan(api.get(), 0, &box) != wmf_E_None)
         return std::nullopt;
-    // The scanned box holds only what is drawn; the frame places the drawing in the picture.
+    // The scanned box holds only what is drawn; the frame places the drawing in the
+    // picture, unless the file names no frame.
+    if (layout->frameFromDrawing) {
+        frameDrawnBox(*layout, QRectF(QPointF(box.TL.x, box.TL.y), QPointF(box.BR.x, box.BR.y)));
+        if (!imageSizeAcceptable(layout->pixelSize))
+            return std::nullopt;
+    }
     const QRectF& frame = layout->deviceFrame;
     box.TL = {static_cast<float>(frame.left()), static_cast<float>(frame.top())};
     box.BR = {static_cast<float>(frame.right()), static_cast<float>(frame.bottom())};

@@ -6,6 +6,6 @@
 
 #include <optional>
 
-// Nothing when the bytes are not a placeable metafile that readWmfLayout accepts,
+// Nothing when the bytes are not a metafile that readWmfLayout accepts,
 // when its size is not acceptable for import, or when the player fails.
 std::optional<QImage> decodeWmf(QByteArrayView bytes);

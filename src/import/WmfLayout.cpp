@@ -15,9 +15,11 @@ constexpr int64_t kPlaceableHeaderSize = 22;
 constexpr uint32_t kMetafileHeaderWords = 9;
 constexpr int kScreenDpi = 96;
 // The player's own device units: points while a placeable file keeps its default
-// mapping, and a 1024 x 1024 viewport unless the file sets another.
+// mapping, and a 1024 x 1024 viewport unless the file sets another. A metafile
+// without the placeable header counts in points.
 constexpr double kPointsPerInch = 72;
 constexpr double kDefaultViewportExtent = 1024;
+constexpr double kPixelsPerPoint = kScreenDpi / kPointsPerInch;
 
 enum Function : uint32_t {
     kEnd = 0x0000,
@@ -92,7 +94,9 @@ bool bitmapFitsRecord(QByteArrayView bytes, int64_t start, int64_t end)
     return false;
 }
 
-enum MapMode : int { kDefault = 0, kIsotropic = 7, kAnisotropic = 8 };
+// kDefault stands for the player's own mapping of a placeable file, which has no
+// number of its own in the file.
+enum MapMode : int { kDefault = 0, kText = 1, kIsotropic = 7, kAnisotropic = 8 };
 
 // The mapping the records set. Origins may move; the mode and the extents, which
 // fix the scale, may be set more than once only to the same values, so that one
@@ -118,38 +122,43 @@ int pixelsFor(int units, int unitsPerInch)
     return static_cast<int>(std::lround(double(std::abs(units)) * kScreenDpi / unitsPerInch));
 }
 
-}  // namespace
-
-bool looksLikeWmf(QByteArrayView bytes)
+// Where the 18-byte metafile header starts: after the placeable header, or at the
+// very start of a metafile without one.
+std::optional<int64_t> metafileHeaderOffset(QByteArrayView bytes)
 {
     if (readU32(bytes, 0) == kPlaceableKey)
-        return true;
+        return kPlaceableHeaderSize;
     const auto type = readU16(bytes, 0);
-    return (type == 1u || type == 2u) && readU16(bytes, 2) == kMetafileHeaderWords;
+    const auto version = readU16(bytes, 4);
+    if ((type == 1u || type == 2u) && readU16(bytes, 2) == kMetafileHeaderWords
+        && (version == 0x0100u || version == 0x0300u))
+        return 0;
+    return std::nullopt;
 }
 
-std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
+struct Records {
+    Mapping mapping;
+    int widestPen = 0;    // in metafile units
+    int tallestFont = 0;  // in metafile units
+};
+
+// Walks the records after the metafile header at headerOffset; nothing when one
+// breaks the rules readWmfLayout names. startMapMode is the mapping the player
+// starts with.
+std::optional<Records> readRecords(QByteArrayView bytes, int64_t headerOffset, int startMapMode)
 {
-    if (readU32(bytes, 0) != kPlaceableKey)
-        return std::nullopt;
-    const auto left = readI16(bytes, 6);
-    const auto top = readI16(bytes, 8);
-    const auto right = readI16(bytes, 10);
-    const auto bottom = readI16(bytes, 12);
-    const auto unitsPerInch = readU16(bytes, 14);
-    const auto headerWords = readU16(bytes, kPlaceableHeaderSize + 2);
-    const auto largestRecord = readU32(bytes, kPlaceableHeaderSize + 12);
-    if (!left || !top || !right || !bottom || !unitsPerInch || *unitsPerInch == 0 || !largestRecord
-        || headerWords != kMetafileHeaderWords)
+    const auto headerWords = readU16(bytes, headerOffset + 2);
+    const auto largestRecord = readU32(bytes, headerOffset + 12);
+    if (!largestRecord || headerWords != kMetafileHeaderWords)
         return std::nullopt;
     // The player allocates the largest record the header declares: it must fit the file.
     if (int64_t{*largestRecord} * 2 > bytes.size())
         return std::nullopt;
 
-    WmfLayout layout;
-    Mapping mapping;
+    Records records;
+    Mapping& mapping = records.mapping;
     bool ended = false;
-    int64_t position = kPlaceableHeaderSize + kMetafileHeaderWords * 2;
+    int64_t position = headerOffset + kMetafileHeaderWords * 2;
     while (!ended) {
         const auto words = readU32(bytes, position);
         const auto function = readU16(bytes, position + 4);
@@ -181,8 +190,13 @@ std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
             consistent = pair && setOnce(mapping.viewportExtent, QSizeF(second, first));
             break;
         case kSetViewportOrg:
-            // The player scales a viewport origin as the extents stand when it is set,
+            // The player scales a viewport origin as the mapping stands when it is set,
             // then takes it off every point: the frame must be placed the same way.
+            if (mapping.mapMode.value_or(startMapMode) == kText) {
+                if (pair)
+                    mapping.viewportShift = QPointF(second, first);
+                break;
+            }
             consistent = !pair || (first == 0 && second == 0) || mapping.windowExtent.has_value();
             if (pair && mapping.windowExtent && mapping.windowExtent->width() != 0
                 && mapping.windowExtent->height() != 0) {
@@ -197,10 +211,10 @@ std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
             consistent = false;
             break;
         case kCreatePen:
-            layout.widestPen = std::max(layout.widestPen, std::abs(int{second}));
+            records.widestPen = std::max(records.widestPen, std::abs(int{second}));
             break;
         case kCreateFont:
-            layout.tallestFont = std::max(layout.tallestFont, std::abs(int{first}));
+            records.tallestFont = std::max(records.tallestFont, std::abs(int{first}));
             break;
         default:
             break;
@@ -211,7 +225,32 @@ std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
             return std::nullopt;
         position += int64_t{*words} * 2;
     }
+    return records;
+}
 
+bool extentUsable(const std::optional<QSizeF>& extent)
+{
+    return extent && extent->width() != 0 && extent->height() != 0;
+}
+
+// The frame of a placeable metafile: the rectangle its placeable header gives.
+std::optional<WmfLayout> placeableLayout(QByteArrayView bytes)
+{
+    const auto left = readI16(bytes, 6);
+    const auto top = readI16(bytes, 8);
+    const auto right = readI16(bytes, 10);
+    const auto bottom = readI16(bytes, 12);
+    const auto unitsPerInch = readU16(bytes, 14);
+    if (!left || !top || !right || !bottom || !unitsPerInch || *unitsPerInch == 0)
+        return std::nullopt;
+    const std::optional<Records> records = readRecords(bytes, kPlaceableHeaderSize, kDefault);
+    if (!records)
+        return std::nullopt;
+    const Mapping& mapping = records->mapping;
+
+    WmfLayout layout;
+    layout.widestPen = records->widestPen;
+    layout.tallestFont = records->tallestFont;
     layout.pixelSize = QSize(pixelsFor(*right - *left, *unitsPerInch), pixelsFor(*bottom - *top, *unitsPerInch));
     layout.pixelsPerUnit = double(kScreenDpi) / *unitsPerInch;
     const QRectF frame(QPointF(*left, *top), QPointF(*right, *bottom));
@@ -219,8 +258,7 @@ std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
     if (mapMode == kDefault) {
         const double scale = kPointsPerInch / *unitsPerInch;
         layout.deviceFrame = QRectF(frame.topLeft() * scale, frame.bottomRight() * scale).normalized();
-    } else if ((mapMode == kIsotropic || mapMode == kAnisotropic) && mapping.windowExtent
-               && mapping.windowExtent->width() != 0 && mapping.windowExtent->height() != 0) {
+    } else if ((mapMode == kIsotropic || mapMode == kAnisotropic) && extentUsable(mapping.windowExtent)) {
         const QSizeF window = *mapping.windowExtent;
         const QSizeF viewport = mapping.viewportExtent.value_or(QSizeF(kDefaultViewportExtent, kDefaultViewportExtent));
         const auto toDevice = [&](QPointF point) {
@@ -236,4 +274,66 @@ std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
     if (layout.deviceFrame.isEmpty())
         return std::nullopt;
     return layout;
+}
+
+// The frame of a metafile without the placeable header, at one point a unit: the
+// window it sets, or, when it sets none, the box of what it draws.
+std::optional<WmfLayout> plainLayout(QByteArrayView bytes)
+{
+    const std::optional<Records> records = readRecords(bytes, 0, kText);
+    if (!records)
+        return std::nullopt;
+    const Mapping& mapping = records->mapping;
+
+    WmfLayout layout;
+    layout.widestPen = records->widestPen;
+    layout.tallestFont = records->tallestFont;
+    layout.pixelsPerUnit = kPixelsPerPoint;
+    const int mapMode = mapping.mapMode.value_or(kText);
+    if (mapMode == kText && !mapping.windowExtent) {
+        layout.frameFromDrawing = true;
+        return layout;
+    }
+    if ((mapMode != kText && mapMode != kIsotropic && mapMode != kAnisotropic) || !extentUsable(mapping.windowExtent))
+        return std::nullopt;
+    // The window starts at its origin, which the player maps to the device origin
+    // less the viewport origin; in points the window keeps its size (a negative
+    // extent only turns the axis over), otherwise it becomes the viewport.
+    const QSizeF window = *mapping.windowExtent;
+    const QSizeF deviceSize = mapMode == kText
+        ? QSizeF(std::abs(window.width()), std::abs(window.height()))
+        : mapping.viewportExtent.value_or(QSizeF(kDefaultViewportExtent, kDefaultViewportExtent));
+    layout.deviceFrame = QRectF(-mapping.viewportShift, deviceSize).normalized();
+    layout.pixelSize = QSize(static_cast<int>(std::lround(std::abs(window.width()) * kPixelsPerPoint)),
+                             static_cast<int>(std::lround(std::abs(window.height()) * kPixelsPerPoint)));
+    if (layout.deviceFrame.isEmpty())
+        return std::nullopt;
+    return layout;
+}
+
+}  // namespace
+
+bool looksLikeWmf(QByteArrayView bytes)
+{
+    return metafileHeaderOffset(bytes).has_value();
+}
+
+std::optional<WmfLayout> readWmfLayout(QByteArrayView bytes)
+{
+    const std::optional<int64_t> headerOffset = metafileHeaderOffset(bytes);
+    if (!headerOffset)
+        return std::nullopt;
+    return *headerOffset == kPlaceableHeaderSize ? placeableLayout(bytes) : plainLayout(bytes);
+}
+
+void frameDrawnBox(WmfLayout& layout, const QRectF& box)
+{
+    layout.deviceFrame = box;
+    const double width = box.width() * layout.pixelsPerUnit;
+    const double height = box.height() * layout.pixelsPerUnit;
+    // Written so that a NaN fails; what is left empty is refused for its size.
+    if (width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide)
+        layout.pixelSize = QSize(static_cast<int>(std::lround(width)), static_cast<int>(std::lround(height)));
+    else
+        layout.pixelSize = QSize();
 }

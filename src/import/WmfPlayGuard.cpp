@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 WmfPlayGuard::WmfPlayGuard(wmfAPI* api, const QRectF& deviceFrame)
     : reach_(deviceFrame.adjusted(-deviceFrame.width(), -deviceFrame.height(), deviceFrame.width(),
@@ -169,6 +170,12 @@ void WmfPlayGuard::drawRectangle(wmfAPI* api, wmfDrawRectangle_t* rectangle)
         return;
     guard.clamp(rectangle->TL);
     guard.clamp(rectangle->BR);
+    // Under a negative extent the player hands the corners over turned round, and
+    // the gd layer draws nothing from a right or bottom edge before the left or top.
+    if (rectangle->TL.x > rectangle->BR.x)
+        std::swap(rectangle->TL.x, rectangle->BR.x);
+    if (rectangle->TL.y > rectangle->BR.y)
+        std::swap(rectangle->TL.y, rectangle->BR.y);
     guard.gd_.draw_rectangle(api, rectangle);
 }
 

@@ -6,7 +6,8 @@
 // The guard sits between the player and the gd functions:
 //
 //   reach = the frame, grown by its own width and height on every side
-//   fills (rectangles, raster operations)  clamped to the reach
+//   fills (rectangles, raster operations)  clamped to the reach; rectangles
+//                                          with their corners in order
 //   other shapes, bitmaps, text            drawn only when inside the reach
 //   flood fills                            not drawn: gd floods by recursion
 //   after kMaxPlayTime                     the player is stopped with an error

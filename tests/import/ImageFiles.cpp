@@ -257,30 +257,58 @@ QByteArray gifFile(const QStringList& firstFrame, int furtherFrames)
     return file;
 }
 
+namespace {
+
+QByteArray metafileRecord(int function, std::initializer_list<int> parameters)
+{
+    QByteArray bytes;
+    put32(bytes, quint32(3 + parameters.size()));
+    put16(bytes, function);
+    for (int parameter : parameters)
+        put16(bytes, parameter);
+    return bytes;
+}
+
+// A solid black brush and the null pen, so that a rectangle is a black fill.
+QByteArray blackFillRecords()
+{
+    return metafileRecord(0x02FC, {0, 0, 0, 0}) + metafileRecord(0x012D, {0})
+        + metafileRecord(0x02FA, {5, 0, 0, 0, 0}) + metafileRecord(0x012D, {1});
+}
+
+QByteArray rectangleRecord(int left, int top, int right, int bottom)
+{
+    return metafileRecord(0x041B, {bottom, right, top, left});
+}
+
+// The 18-byte metafile header, the records and the end record.
+QByteArray metafile(const QByteArray& records)
+{
+    QByteArray bytes;
+    put16(bytes, 1);
+    put16(bytes, 9);
+    put16(bytes, 0x300);
+    put32(bytes, quint32((18 + records.size() + 6) / 2));
+    put16(bytes, 2);
+    put32(bytes, 8);  // the largest record: the pen
+    put16(bytes, 0);
+    return bytes + records + metafileRecord(0, {});
+}
+
+}  // namespace
+
 QByteArray wmfFile(int width, int height, int left, int top, int right, int bottom, bool anisotropic)
 {
-    const auto record = [](int function, std::initializer_list<int> parameters) {
-        QByteArray bytes;
-        put32(bytes, quint32(3 + parameters.size()));
-        put16(bytes, function);
-        for (int parameter : parameters)
-            put16(bytes, parameter);
-        return bytes;
-    };
     QByteArray records;
     int scale = 1;
     if (anisotropic) {
         scale = 2;
-        records += record(0x0103, {8});
-        records += record(0x020B, {0, 0});
-        records += record(0x020C, {height * scale, width * scale});
+        records += metafileRecord(0x0103, {8});
+        records += metafileRecord(0x020B, {0, 0});
+        records += metafileRecord(0x020C, {height * scale, width * scale});
     }
-    records += record(0x02FC, {0, 0, 0, 0});  // solid black brush
-    records += record(0x012D, {0});
-    records += record(0x02FA, {5, 0, 0, 0, 0});  // null pen
-    records += record(0x012D, {1});
-    records += record(0x041B, {bottom * scale, right * scale, top * scale, left * scale});
-    records += record(0, {});
+    records += blackFillRecords();
+    records += rectangleRecord(left * scale, top * scale, right * scale, bottom * scale);
 
     QByteArray header;
     put32(header, 0x9AC6CDD7);
@@ -293,14 +321,22 @@ QByteArray wmfFile(int width, int height, int left, int top, int right, int bott
     for (int i = 0; i < 20; i += 2)
         checksum ^= qFromLittleEndian<quint16>(header.constData() + i);
     put16(header, checksum);
-    put16(header, 1);
-    put16(header, 9);
-    put16(header, 0x300);
-    put32(header, quint32((18 + records.size()) / 2));
-    put16(header, 2);
-    put32(header, 8);  // the largest record: the pen
-    put16(header, 0);
-    return header + records;
+    return header + metafile(records);
+}
+
+QByteArray plainWmfFile(const QList<QRect>& fills, std::optional<QRect> window, bool anisotropic)
+{
+    QByteArray records;
+    if (anisotropic)
+        records += metafileRecord(0x0103, {8});
+    if (window) {
+        records += metafileRecord(0x020B, {window->top(), window->left()});
+        records += metafileRecord(0x020C, {window->height(), window->width()});
+    }
+    records += blackFillRecords();
+    for (const QRect& fill : fills)
+        records += rectangleRecord(fill.left(), fill.top(), fill.right(), fill.bottom());
+    return metafile(records);
 }
 
 QImage pictureImage(const QStringList& rows)

@@ -4,7 +4,11 @@
 // under a transparent pixel, 'H' black at half opacity.
 
 #include <QByteArray>
+#include <QList>
+#include <QRect>
 #include <QStringList>
+
+#include <optional>
 
 enum class BitmapCompression { None, Rle8, Rle4 };
 
@@ -26,6 +30,12 @@ QByteArray gifFile(const QStringList& firstFrame, int furtherFrames = 0);
 // rectangle [left, right] x [top, bottom] with black; anisotropic: the file counts
 // in half units and sets its own window, so the player must map the frame itself.
 QByteArray wmfFile(int width, int height, int left, int top, int right, int bottom, bool anisotropic);
+
+// A metafile without the placeable header that fills each rectangle with black,
+// right and bottom edges included (QRect's right() and bottom()); with a window
+// it first sets that window's origin and extent, in the anisotropic mapping if asked.
+QByteArray plainWmfFile(const QList<QRect>& fills, std::optional<QRect> window = std::nullopt,
+                        bool anisotropic = false);
 
 // The same picture as a QImage, for formats Qt writes itself.
 class QImage;

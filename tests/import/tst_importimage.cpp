@@ -81,6 +81,34 @@ private slots:
         // The player's fills cost their whole size: this one is cut down to what can show.
         QTest::newRow("WMF fill far past its frame")
             << wmfFile(6, 4, -9000, -9000, 9000, 9000, false) << QStringList{"XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX"};
+        // Without the placeable header a unit is a point, 4 / 3 pixel: a window of 9 x 6
+        // units is 12 x 8 pixels, and units 3 to 6 across are pixels 4 to 8.
+        const QStringList plainInWindow = {
+            "....XXXXX...", "....XXXXX...", "....XXXXX...", "....XXXXX...",
+            "....XXXXX...", "............", "............", "............",
+        };
+        QTest::newRow("WMF plain, own window")
+            << plainWmfFile({QRect(QPoint(3, 0), QPoint(6, 3))}, QRect(0, 0, 9, 6)) << plainInWindow;
+        QTest::newRow("WMF plain, window moved")
+            << plainWmfFile({QRect(QPoint(23, 10), QPoint(26, 13))}, QRect(20, 10, 9, 6)) << plainInWindow;
+        QTest::newRow("WMF plain, anisotropic window")
+            << plainWmfFile({QRect(QPoint(23, 10), QPoint(26, 13))}, QRect(20, 10, 9, 6), true) << plainInWindow;
+        // A negative extent turns the axis over: y counts up from the window's bottom.
+        QTest::newRow("WMF plain, window upside down")
+            << plainWmfFile({QRect(QPoint(3, 0), QPoint(6, 3))}, QRect(0, 6, 9, -6))
+            << QStringList{
+                   "............", "............", "............", "............",
+                   "....XXXXX...", "....XXXXX...", "....XXXXX...", "....XXXXX...",
+               };
+        // Without a window the frame is what is drawn, half the pen's width (one unit,
+        // even for the null pen) around it: 10 x 10 units from (29.5, 29.5).
+        QTest::newRow("WMF plain, no window")
+            << plainWmfFile({QRect(QPoint(30, 30), QPoint(33, 33)), QRect(QPoint(36, 36), QPoint(39, 39))})
+            << QStringList{
+                   "XXXXX........", "XXXXX........", "XXXXX........", "XXXXX........", "XXXXX........",
+                   ".............", ".............", ".............", "........XXXXX", "........XXXXX",
+                   "........XXXXX", "........XXXXX", "........XXXXX",
+               };
     }
     void decodesAtNaturalSizeWithTheFilesColours()
     {
@@ -88,7 +116,7 @@ private slots:
         QFETCH(QStringList, black);
         const std::optional<QImage> image = decodeImportImage(file);
         QVERIFY(image);
-        QCOMPARE(blackPixels(*image), black);
+        QCOMPARE(blackPixels(*image).join(u'\n'), black.join(u'\n'));
     }
 
     // Lossy compression moves dark pixels off exact black: a dark-grey photo gives no cell.
@@ -132,7 +160,10 @@ private slots:
         hugeGif.replace(6, 4, QByteArray::fromHex("60ea60ea"));
         QByteArray wmfCut = wmfFile(6, 4, 1, 1, 3, 2, false);
         wmfCut.chop(6);  // no end record
-        QByteArray wmfPlain = wmfFile(6, 4, 1, 1, 3, 2, false).mid(22);  // not placeable
+        QByteArray wmfPlainCut = plainWmfFile({QRect(1, 1, 3, 3)}, QRect(0, 0, 6, 6));
+        wmfPlainCut.chop(6);
+        QByteArray wmfPlainVersion = plainWmfFile({QRect(1, 1, 3, 3)});
+        wmfPlainVersion[4] = 2;  // version 0x0302
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("text") << QByteArray("just some words, not a picture\n");
         QTest::newRow("BMP header only") << bitmap.left(54);
@@ -150,7 +181,14 @@ private slots:
         QTest::newRow("ICO 60000 x 60000") << hugeIcon;
         QTest::newRow("ICO cut") << iconFile({{{"X.", ".X"}, 24}}).left(40);
         QTest::newRow("WMF without end record") << wmfCut;
-        QTest::newRow("WMF not placeable") << wmfPlain;
+        QTest::newRow("WMF plain without end record") << wmfPlainCut;
+        QTest::newRow("WMF plain of an unknown version") << wmfPlainVersion;
+        QTest::newRow("WMF plain drawing nothing") << plainWmfFile({});
+        QTest::newRow("WMF plain, anisotropic without a window") << plainWmfFile({QRect(1, 1, 3, 3)}, {}, true);
+        QTest::newRow("WMF plain, window over the size limit")
+            << plainWmfFile({QRect(1, 1, 3, 3)}, QRect(0, 0, 9000, 6));
+        QTest::newRow("WMF plain, drawing over the size limit")
+            << plainWmfFile({QRect(QPoint(-9000, 0), QPoint(9000, 10))});
     }
     void badFilesAreRefused()
     {
