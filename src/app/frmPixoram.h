@@ -201,6 +201,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void Form_Load(const QString& commandLine);
@@ -215,4 +217,6 @@ private:
     frmHelp* helpWindow = nullptr;
     pgset* pageSetupWindow = nullptr;
     bool ending = false;
+    bool shownOnce = false;
+    bool framedCentring = false;  // centred again once the window manager's frame was known
 };
