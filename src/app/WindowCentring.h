@@ -8,4 +8,6 @@
 class QWidget;
 
 QPoint centredTopLeftTwips(QSize screenTwips, QSize windowTwips);
+// Centres the window now and, where a window manager frames it once shown, once
+// more with its frame: it is the framed window that must sit in the middle.
 void centreOnScreen(QWidget& window);

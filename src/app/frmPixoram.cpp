@@ -265,23 +265,6 @@ void frmPixoram::Form_Load(const QString& commandLine)
         LoadPictureFile(commandLine, true);
 }
 
-// A window manager adds its frame only once the window is shown: centre the
-// framed window again then, so that it is the frame that sits in the middle.
-void frmPixoram::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    shownOnce = true;
-}
-
-void frmPixoram::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    if (shownOnce && !framedCentring && frameGeometry().size() != geometry().size()) {
-        framedCentring = true;
-        centreOnScreen(*this);
-    }
-}
-
 void frmPixoram::Form_MouseMove()
 {
     Label2->clear();

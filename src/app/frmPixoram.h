@@ -201,8 +201,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void Form_Load(const QString& commandLine);
@@ -217,6 +215,4 @@ private:
     frmHelp* helpWindow = nullptr;
     pgset* pageSetupWindow = nullptr;
     bool ending = false;
-    bool shownOnce = false;
-    bool framedCentring = false;  // centred again once the window manager's frame was known
 };
