@@ -8,13 +8,11 @@ Outline shapeOutline(ToolShape shape, const ShapeDrag& drag)
     switch (shape) {
     case ToolShape::Freehand:
     case ToolShape::Line:
-        outline.kind = Outline::Kind::Line;
-        outline.x2 = drag.endX;
-        outline.y2 = drag.endY;
-        break;
     case ToolShape::Box:
     case ToolShape::Bar:
-        outline.kind = Outline::Kind::Rectangle;
+        // Bars preview as empty rectangles, like boxes.
+        outline.kind = shape == ToolShape::Box || shape == ToolShape::Bar ? Outline::Kind::Rectangle
+                                                                          : Outline::Kind::Line;
         outline.x2 = drag.endX;
         outline.y2 = drag.endY;
         break;
