@@ -15,7 +15,7 @@ failed=0
 run_suite() {
   local dir=$1; shift
   echo "=== Building in $dir ($*)"
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXORAM_WERROR=ON "$@" >/dev/null || return 1
   cmake --build "$dir" -j"$jobs" || return 1
   echo "=== Testing in $dir"
   (cd "$dir" && ctest --output-on-failure -j"$jobs" --timeout 300)

@@ -7,7 +7,7 @@ set -u
 # Server numbers from 150 up, away from those other X tools usually take first.
 exec xvfb-run -a -n 150 -s "-screen 0 1024x768x24 -nolisten tcp" sh -c '
   pixoram=$1 check=$2 picture=$3 shot=$4/smoke-shot.png
-  "$pixoram" "$picture" & pid=$!
+  QT_QPA_PLATFORM=xcb "$pixoram" "$picture" & pid=$!
   tries=0
   while [ $tries -lt 100 ]; do
     tries=$((tries + 1))
