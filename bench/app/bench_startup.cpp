@@ -1,10 +1,10 @@
 // Start-up time and memory: the editor with a picture on the command line
 // against a bare Qt window that paints nothing, each from process start to its
 // first painted frame. Usage: bench_startup PICTURE [runs]
-#include "app/LayoutFonts.h"
 #include "app/QtUserDialogs.h"
 #include "app/frmPixoram.h"
-#include "picture/Canvas.h"
+#include "ui/Canvas.h"
+#include "ui/LayoutFonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -38,7 +38,7 @@ void benchFullCanvasBar(frmPixoram& w)
         QApplication::processEvents();
         shown.add(timer.nsecsElapsed());
     }
-    commit.print("Bar commit, 24,720 cells through PlotCell");
+    commit.print("Bar commit, 24,720 cells through the document");
     shown.print("Bar commit and the repaint that shows it");
 }
 

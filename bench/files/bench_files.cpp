@@ -2,8 +2,8 @@
 // Open from the dialog's answer to the repainted canvas, Save As from the
 // dialog's answer to the file in place.
 #include "app/frmPixoram.h"
-#include "picture/Canvas.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,10 +55,12 @@ int main(int argc, char** argv)
     // A busy full-screen picture: half the cells set.
     window.markEdited();
     QRandomGenerator random(42);
+    window.document.beginStep(QStringLiteral("Pen"));
     for (int x = 0; x < kColumns; ++x) {
         for (int y = 0; y < kRows; ++y)
-            window.grid.setCell(x, y, static_cast<int16_t>(random.bounded(2)));
+            window.document.plotCell(x, y, static_cast<int16_t>(random.bounded(2)));
     }
+    window.document.endStep();
     const QString path = dir.filePath(QStringLiteral("bench.9xi"));
 
     const int runs = 200;

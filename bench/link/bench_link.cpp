@@ -4,8 +4,8 @@
 #include "VirtualCalc.h"
 
 #include "app/frmPixoram.h"
-#include "picture/Canvas.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // A full repaint of an all-black picture (24,720 dots): drawn from the grid
 // and painted on the screen. Runs offscreen.
 #include "app/frmPixoram.h"
-#include "picture/Canvas.h"
+#include "ui/Canvas.h"
 
 #include "support/ScriptedDialogs.h"
 
@@ -18,10 +18,12 @@ int main(int argc, char* argv[])
     ScriptedDialogs dialogs;
     frmPixoram window(dialogs, QString());
     window.show();
-    window.miSaveAs->setEnabled(true);
+    window.markEdited();
+    window.document.beginStep(QStringLiteral("Bar"));
     for (int x = 0; x < kColumns; ++x)
         for (int y = 0; y < kRows; ++y)
-            window.grid.setCell(x, y, 1);
+            window.document.plotCell(x, y, 1);
+    window.document.endStep();
     constexpr int runs = 200;
     QElapsedTimer timer;
     timer.start();

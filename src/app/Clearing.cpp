@@ -1,16 +1,17 @@
-// ClrDraw: a new, empty picture with the default names and comment.
+// ClrDraw: a new, empty picture with the default names and comment, as one step that undo
+// takes back whole (cells, names, file, status bar and command state).
 #include "app/frmPixoram.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 void frmPixoram::miCls_Click()
 {
+    document.beginStep(QStringLiteral("ClrDraw"), PictureDocument::StepKind::WholeState);
     ClearPicture();
     markEmpty();
-    statusPanel1->clear();
-    Text1->setText(QStringLiteral("made with PIXORAM"));
-    Text2->setText(QStringLiteral("picture"));
-    Text3->setText(QStringLiteral("main"));
-    CurrentFileName.clear();
+    document.setFile(QString(), QString());
+    document.setComment(kDefaultComment);
+    document.setVariable(kDefaultVariable);
+    document.setFolder(kDefaultFolder);
+    // The empty picture counts as saved: leaving asks nothing.
+    document.markSaved();
+    document.endStep();
 }

@@ -1,57 +1,60 @@
-// The command state: enabled menu items and visible toolbar covers, set row by row.
+// The command state, row by row: the document holds it, the menus and the toolbar covers show it.
 #include "app/PictureControl.h"
 #include "app/frmPixoram.h"
 
 #include <QAction>
 
+namespace {
+
+void changeCommands(PictureDocument& document, void (OfferedCommands::*event)())
+{
+    OfferedCommands commands = document.commands();
+    (commands.*event)();
+    document.setCommands(commands);
+}
+
+}  // namespace
+
 void frmPixoram::markEmpty()
 {
-    miOpen->setEnabled(true);
-    miSave->setEnabled(false);
-    miSaveAs->setEnabled(false);
-    miPrint->setEnabled(false);
-    Image11->setVisible(false);
-    Image5->setVisible(true);
-    Image8->setVisible(true);
+    changeCommands(document, &OfferedCommands::markEmpty);
 }
 
 void frmPixoram::markFileLoaded()
 {
-    miSave->setEnabled(true);
-    miSaveAs->setEnabled(true);
-    miPrint->setEnabled(true);
-    Image5->setVisible(false);
-    Image8->setVisible(false);
+    changeCommands(document, &OfferedCommands::markFileLoaded);
 }
 
 void frmPixoram::markEdited()
 {
-    miOpen->setEnabled(false);
-    miSaveAs->setEnabled(true);
-    miPrint->setEnabled(true);
-    Image11->setVisible(true);
-    Image5->setVisible(false);
-    Image8->setVisible(false);
+    changeCommands(document, &OfferedCommands::markEdited);
 }
 
 void frmPixoram::markSaved()
 {
-    miOpen->setEnabled(true);
-    Image11->setVisible(false);
+    changeCommands(document, &OfferedCommands::markSaved);
+    document.markSaved();
 }
 
 void frmPixoram::markSavedAsCalculatorFile()
 {
-    miOpen->setEnabled(true);
-    miSave->setEnabled(true);
-    Image11->setVisible(false);
+    changeCommands(document, &OfferedCommands::markSavedAsCalculatorFile);
+    document.markSaved();
 }
 
 void frmPixoram::markScreenshotTaken()
 {
-    miOpen->setEnabled(false);
-    miSave->setEnabled(false);
-    miSaveAs->setEnabled(true);
-    miPrint->setEnabled(true);
-    Image5->setVisible(false);
+    changeCommands(document, &OfferedCommands::markScreenshotTaken);
+}
+
+void frmPixoram::showCommandState()
+{
+    const OfferedCommands& commands = document.commands();
+    miOpen->setEnabled(commands.openOffered);
+    miSave->setEnabled(commands.saveOffered);
+    miSaveAs->setEnabled(commands.saveAsOffered);
+    miPrint->setEnabled(commands.printOffered);
+    Image11->setVisible(commands.openCovered);
+    Image5->setVisible(commands.saveCovered);
+    Image8->setVisible(commands.printCovered);
 }

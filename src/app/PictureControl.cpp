@@ -1,6 +1,6 @@
 #include "app/PictureControl.h"
 
-#include "app/Twips.h"
+#include "ui/Twips.h"
 
 namespace {
 

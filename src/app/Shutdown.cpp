@@ -12,7 +12,7 @@ void frmPixoram::miExit_Click()
         ending = true;
         dialogs.endProgram();
     };
-    if (miOpen->isEnabled()) {
+    if (!document.commands().hasUnsavedChanges()) {
         endProgram();
         return;
     }

@@ -1,11 +1,11 @@
 // The toolbar: Open, Save, Print and Help, each a stack of pictures. A press hides the raised
 // picture so the pressed one shows through; the release shows it again and runs the command when
 // the pointer is still on the button. A shown cover in front takes the mouse and greys the button.
-#include "app/LayoutPicture.h"
 #include "app/PictureControl.h"
-#include "app/Twips.h"
 #include "app/frmPixoram.h"
 #include "app/toolbar/PictureStackMouse.h"
+#include "ui/LayoutPicture.h"
+#include "ui/Twips.h"
 
 // Resources of a static library are linked only when referenced.
 static void initToolbarPictures()

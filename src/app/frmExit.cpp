@@ -1,8 +1,8 @@
 #include "app/frmExit.h"
 
-#include "app/LayoutFonts.h"
-#include "app/Twips.h"
-#include "app/WindowCentring.h"
+#include "ui/LayoutFonts.h"
+#include "ui/Twips.h"
+#include "ui/WindowCentring.h"
 
 #include <QLabel>
 #include <QPushButton>

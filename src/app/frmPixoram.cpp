@@ -1,13 +1,13 @@
 // The main window's layout, menus and start-up.
 #include "app/frmPixoram.h"
 
-#include "app/LayoutFonts.h"
-#include "app/LayoutPicture.h"
 #include "app/PictureControl.h"
-#include "app/Twips.h"
-#include "app/WindowCentring.h"
 #include "draw/ToolTable.h"
-#include "picture/Canvas.h"
+#include "ui/Canvas.h"
+#include "ui/LayoutFonts.h"
+#include "ui/LayoutPicture.h"
+#include "ui/Twips.h"
+#include "ui/WindowCentring.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -82,6 +82,7 @@ frmPixoram::frmPixoram(UserDialogs& dialogs, const QString& commandLine) : dialo
     createToolbar();
     connectHandlers();
     connectToolbar();
+    connectDocument();
     setFixedSize(sizeHint());
     Form_Load(commandLine);
 }
@@ -112,10 +113,10 @@ void frmPixoram::createControls()
     Command2->setGeometry(twipsRect(2850, 120, 975, 390));
 
     Label3 = makeLabel(client, QStringLiteral("Folder:"), twipsRect(3990, 165, 870, 390), labelFont);
-    Text3 = makeTextBox(client, QStringLiteral("main"), twipsRect(4890, 120, 1605, 375), 8, nameFont,
+    Text3 = makeTextBox(client, document.names().folder, twipsRect(4890, 120, 1605, 375), 8, nameFont,
                         QStringLiteral("in the calculator"));
     Label4 = makeLabel(client, QStringLiteral("Var:"), twipsRect(6630, 180, 555, 330), labelFont);
-    Text2 = makeTextBox(client, QStringLiteral("picture"), twipsRect(7155, 120, 1560, 375), 8, nameFont,
+    Text2 = makeTextBox(client, document.names().variable, twipsRect(7155, 120, 1560, 375), 8, nameFont,
                         QStringLiteral("in the calculator"));
 
     // The purple frame lets the mouse through to the window's own surface.
@@ -129,7 +130,7 @@ void frmPixoram::createControls()
     Picture1->move(twipsToPixels(375), twipsToPixels(810));
 
     Label1 = makeLabel(client, QStringLiteral("Comment:"), twipsRect(1050, 4980, 855, 255), plainFont);
-    Text1 = makeTextBox(client, QStringLiteral("made with PIXORAM"), twipsRect(1935, 4920, 5055, 360), 40,
+    Text1 = makeTextBox(client, document.names().comment, twipsRect(1935, 4920, 5055, 360), 40,
                         layoutFont(QStringLiteral("System"), 9.75), QStringLiteral("(max length=40)"));
     Label2 = makeLabel(client, QString(), twipsRect(7140, 4920, 1395, 375), plainFont);
 
@@ -191,6 +192,10 @@ void frmPixoram::createMenus()
         mitool[tool.number]->setCheckable(true);
     }
     mitool[1]->setChecked(true);
+    miUndo = miDraw->addAction(QStringLiteral("&Undo"));
+    miUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    miRedo = miDraw->addAction(QStringLiteral("&Redo"));
+    miRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     miLink = menuBar()->addMenu(QStringLiteral("&Link Settings"));
     for (int index = 1; index <= 4; ++index) {
@@ -227,6 +232,8 @@ void frmPixoram::connectHandlers()
     connect(mipgset, &QAction::triggered, this, &frmPixoram::mipgset_Click);
     connect(miExit, &QAction::triggered, this, &frmPixoram::miExit_Click);
     connect(miCls, &QAction::triggered, this, &frmPixoram::miCls_Click);
+    connect(miUndo, &QAction::triggered, this, &frmPixoram::miUndo_Click);
+    connect(miRedo, &QAction::triggered, this, &frmPixoram::miRedo_Click);
     for (int index = 1; index <= 12; ++index)
         connect(mitool[index], &QAction::triggered, this, [this, index] { mitool_Click(index); });
     for (int index = 1; index <= 4; ++index)
@@ -249,13 +256,12 @@ void frmPixoram::Form_Load(const QString& commandLine)
 {
     markEmpty();
     cableCode = 5;
-    portName = QStringLiteral("\\\\.\\Silver0");
+    portName = kDefaultPort;
     for (int index = 1; index <= 4; ++index)
         miCom[index]->setEnabled(false);
     miUSB->setChecked(true);
     miBlack->setChecked(false);
     miGray->setChecked(false);
-    grid.ResetGrid();
     Picture1->setEnabled(true);
     CurrentTool = 0;
     SavedTool = 1;
@@ -275,12 +281,13 @@ bool frmPixoram::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == centralWidget() && event->type() == QEvent::MouseMove)
         Form_MouseMove();
-    // The menus' shortcuts (Ctrl+C, Ctrl+X, Ctrl+A among them) win over the text boxes' own editing keys.
+    // The menus' shortcuts (Ctrl+C, Ctrl+X, Ctrl+A, Ctrl+Z among them) win over the text boxes'
+    // own editing keys.
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->modifiers() | key->key());
-        for (QAction* item : {miOpen, miSave, miSaveAs, miPrint, miExit, miCls}) {
-            if (item->shortcut() == pressed) {
+        for (QAction* item : {miOpen, miSave, miSaveAs, miPrint, miExit, miCls, miUndo, miRedo}) {
+            if (item->shortcuts().contains(pressed)) {
                 event->ignore();
                 return true;
             }

@@ -1,15 +1,17 @@
 #pragma once
-// The main window: owns the picture, the drawing state, the command state,
-// the link settings and the page setup, and every handler of its controls.
-// The handlers are defined beside the rules they call, in the folder of their
-// subsystem; each stays short and leaves the rule to plain code.
+// The main window: owns the picture document, the drawing state, the link settings
+// and the page setup, and every handler of its controls. The handlers are defined
+// in a folder each after the subsystem whose rules they call; each stays short and
+// leaves the rule to plain code. The picture, its names, its file and the command
+// state live in the document; the controls only show what it announces.
 
 #include "app/UserDialogs.h"
-#include "draw/RubberBand.h"
 #include "link/CalcModel.h"
 #include "link/CalcVariable.h"
-#include "picture/PictureGrid.h"
+#include "picture/PictureDocument.h"
 #include "print/PageSetupValues.h"
+#include "ui/RubberBand.h"
+#include "ui/RubberBand.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -41,6 +43,8 @@ public:
     // app
     void Form_MouseMove();
     void miCls_Click();
+    void miUndo_Click();
+    void miRedo_Click();
     void miExit_Click();
     // toolbar (X, Y in twips from the picture's top-left corner)
     void Image1_MouseDown(int button, float X, float Y);
@@ -102,7 +106,7 @@ public:
     void parkTool();
     void checkToolItem(int index);
 
-    // Command state: one function per row of the table of events.
+    // Command state: one function per row of the table of events; the document holds it.
     void markEmpty();                  // start-up, ClrDraw
     void markFileLoaded();             // command line, drop, Open
     void markEdited();                 // press on the canvas, import accepted
@@ -153,6 +157,8 @@ public:
     QAction* miCls = nullptr;
     QMenu* miTools = nullptr;
     std::array<QAction*, 13> mitool{};  // 1 to 12
+    QAction* miUndo = nullptr;
+    QAction* miRedo = nullptr;
     QMenu* miLink = nullptr;
     std::array<QAction*, 5> miCom{};    // 1 to 4
     QAction* miGray = nullptr;
@@ -164,8 +170,11 @@ public:
     QAction* miAbout = nullptr;
 
     // ---- State of the run ----------------------------------------------------
-    PictureGrid grid;
-    QString CurrentFileName;
+    // The picture, its names and file, the command state and the history: changed only
+    // through the document, here read through these two names.
+    PictureDocument document;
+    const PictureGrid& grid = document.grid();
+    const QString& CurrentFileName = document.filePath();
 
     // Drawing state.
     enum class DrawMode { CopyPen = 13, XorPen = 7 };
@@ -209,6 +218,13 @@ private:
     void createToolbar();
     void connectHandlers();
     void connectToolbar();
+    void connectDocument();
+    // The controls follow the document.
+    void showCells(const QRect& cells);
+    void showNames();
+    void showFile();
+    void showCommandState();
+    void showHistory();
 
     frmExit* exitWindow = nullptr;
     frmAbout* aboutWindow = nullptr;

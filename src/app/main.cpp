@@ -1,7 +1,7 @@
 // pixoram [picture file]
-#include "app/LayoutFonts.h"
 #include "app/QtUserDialogs.h"
 #include "app/frmPixoram.h"
+#include "ui/LayoutFonts.h"
 
 #include <QApplication>
 

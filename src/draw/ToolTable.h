@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 enum class ToolShape { Freehand, Line, Box, Bar, Circle, Ellipse };
 
@@ -10,8 +11,7 @@ struct Tool {
     int16_t number;
     const char* caption;
     ToolShape shape;
-    // The tool PlotCell paints this tool's cells with: 1 black (pen), 2 white (eraser).
-    // A shape commit lowers CurrentTool to it for its duration.
+    // The tool whose colour this tool paints in: 1 black (pen), 2 white (eraser).
     int16_t ink;
 };
 
@@ -34,4 +34,15 @@ inline constexpr std::array<Tool, 12> kTools{{
 constexpr const Tool* findTool(int number)
 {
     return number >= 1 && number <= static_cast<int>(kTools.size()) ? &kTools[number - 1] : nullptr;
+}
+
+// The value a cell takes under that ink: 1 (pen) sets it, 2 (eraser) clears it, any other
+// tool number writes nothing.
+constexpr std::optional<int16_t> cellValueOfInk(int ink)
+{
+    if (ink == 1)
+        return int16_t{1};
+    if (ink == 2)
+        return int16_t{0};
+    return std::nullopt;
 }

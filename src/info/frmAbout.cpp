@@ -1,9 +1,9 @@
 #include "info/frmAbout.h"
 
-#include "app/LayoutFonts.h"
-#include "app/LayoutPicture.h"
-#include "app/Twips.h"
-#include "app/WindowCentring.h"
+#include "ui/LayoutFonts.h"
+#include "ui/LayoutPicture.h"
+#include "ui/Twips.h"
+#include "ui/WindowCentring.h"
 
 #include <QLabel>
 #include <QPushButton>

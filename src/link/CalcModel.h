@@ -4,6 +4,7 @@
 // through the cable set with SetLink.
 
 #include "link/LinkResult.h"
+#include "picture/PictureDefaults.h"
 
 #include <QString>
 
@@ -35,7 +36,7 @@ public:
 private:
     CalcKind kind_;
     int32_t cableCode_ = 5;
-    QString portName_ = QStringLiteral("\\\\.\\Silver0");
+    QString portName_ = kDefaultPort;
     // The attached cable, kept from the first transfer until the link settings
     // change or the model is destroyed.
     std::unique_ptr<LinkConnection> connection_;

@@ -1,5 +1,7 @@
 #include "link/ScreenImage.h"
 
+#include "picture/WorkPicture.h"
+
 QImage screenImage(const QByteArray& bitmap, int width, int height)
 {
     const int rowBytes = (width + 7) / 8;
@@ -14,4 +16,14 @@ QImage screenImage(const QByteArray& bitmap, int width, int height)
         }
     }
     return image;
+}
+
+void forEachBlackScreenCell(const QImage& workPicture, const std::function<void(int x, int y)>& cell)
+{
+    forEachBlackCell(workPicture, kScreenPictureTop, cell);
+}
+
+QString screenshotComment(const QDateTime& when)
+{
+    return QStringLiteral("ScreenShot ") + when.toString(QStringLiteral("MM-dd-yyyy, HH:mm:ss"));
 }

@@ -1,10 +1,23 @@
 #pragma once
-// A calculator's screen dump as an image.
+// A calculator's screen dump as an image, and what Snap takes from it.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QImage>
+#include <QString>
+
+#include <functional>
+
+// The calculator screen's rows 18 to 120 are the picture's rows 0 to 102.
+constexpr int kScreenPictureTop = 18;
 
 // bitmap: rows top first, (width + 7) / 8 bytes a row, leftmost pixel in the high
 // bit, 1 = black. The image is width x height, set pixels exactly black (RGB 0, 0, 0)
 // and the others white. Precondition: bitmap holds all the rows.
 QImage screenImage(const QByteArray& bitmap, int width, int height);
+
+// Calls cell(x, y - 18) for each exactly black pixel of the work picture's rows 18 to 120.
+void forEachBlackScreenCell(const QImage& workPicture, const std::function<void(int x, int y)>& cell);
+
+// "ScreenShot mm-dd-yyyy, hh:mm:ss", on the 24-hour clock.
+QString screenshotComment(const QDateTime& when);

@@ -1,10 +1,10 @@
 #include "print/pgset.h"
 
-#include "app/LayoutFonts.h"
-#include "app/Twips.h"
 #include "print/PagePreview.h"
 #include "print/PageSetupValues.h"
 #include "print/SpinButton.h"
+#include "ui/LayoutFonts.h"
+#include "ui/Twips.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // screenshot_check SHOT.png PICTURE.92i: does the screenshot show the picture's
 // cells as separate black dots on the grey canvas? Exit 0 when it does.
 #include "files/PictureFileReader.h"
-#include "picture/Canvas.h"
 #include "picture/CanvasGeometry.h"
+#include "ui/Canvas.h"
 
 #include <QImage>
 

@@ -1,10 +1,11 @@
 // Start-up, the command state, ClrDraw and leaving the program.
 #include "app/PictureControl.h"
-#include "app/WindowCentring.h"
 #include "app/frmExit.h"
 #include "app/frmPixoram.h"
-#include "picture/Canvas.h"
+#include "support/DocumentEdits.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
+#include "ui/WindowCentring.h"
 
 #include <QAction>
 #include <QLabel>
@@ -111,7 +112,9 @@ void TestMainWindow::menusAreLaidOutWithTheirKeys()
     QCOMPARE(captions(w.miFile), QStringList({"&Open [Ctrl+O]", "&Save [Ctrl+S]", "S&ave As... [Ctrl+A]", "-",
                                               "&Import", "-", "&Print [Ctrl+P]", "Page Setup", "-",
                                               "E&xit [Ctrl+X]"}));
-    QCOMPARE(captions(w.miDraw), QStringList({"&ClrDraw  [Ctrl+C]", "Tools..."}));
+    QCOMPARE(captions(w.miDraw),
+             QStringList({"&ClrDraw  [Ctrl+C]", "Tools...", "&Undo [Ctrl+Z]", "&Redo [Ctrl+Y]"}));
+    QCOMPARE(w.miRedo->shortcuts().value(1), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     QCOMPARE(captions(w.miTools), QStringList({"Pen", "Erase", "Line", "WhLine", "Box", "WhBox", "Bar", "WhBar",
                                                "Circle", "WhCircle", "Ellipse", "WhEllipse"}));
     QCOMPARE(captions(w.miLink), QStringList({"COM1", "COM2", "COM3", "COM4", "-", "Gray", "Black", "USB", "Emulator"}));
@@ -139,7 +142,7 @@ void TestMainWindow::commandStateRows()
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
     w.markEdited();
-    w.miSave->setEnabled(true);
+    w.markFileLoaded();  // Save on too
     QCOMPARE(commandState(w), QStringLiteral("0111 100"));
     const std::map<QString, void (frmPixoram::*)()> rows = {
         {"markEmpty", &frmPixoram::markEmpty},
@@ -188,7 +191,7 @@ void TestMainWindow::clrDrawStartsAnEmptyPicture()
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
     drawSomething(w);
-    w.CurrentFileName = QStringLiteral("/tmp/x.9xi");
+    setFileName(w.document, QStringLiteral("/tmp/x.9xi"));
     w.statusPanel1->setText(QStringLiteral("x.9xi"));
     w.Text1->setText(QStringLiteral("other"));
     w.Text2->setText(QStringLiteral("v"));

@@ -5,6 +5,7 @@
 
 #include "app/PictureControl.h"
 #include "app/frmPixoram.h"
+#include "support/DocumentEdits.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
@@ -312,9 +313,9 @@ void TestToolbar::saveButtonChoosesAtRelease()
     w.markEdited();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.CurrentFileName = nameAtPress ? path : QString();
+    setFileName(w.document, nameAtPress ? path : QString());
     QTest::mousePress(w.Image3, Qt::LeftButton, {}, QPoint(5, 5));
-    w.CurrentFileName = nameAtRelease ? path : QString();
+    setFileName(w.document, nameAtRelease ? path : QString());
     QTest::mouseRelease(w.Image3, Qt::LeftButton, {}, QPoint(5, 5));
     if (nameAtRelease) {
         // Save asks nothing and counts the picture saved: Open is offered again.

@@ -5,8 +5,8 @@
 #include "app/frmPixoram.h"
 #include "draw/ShapeCells.h"
 #include "draw/ShapeOutline.h"
-#include "picture/Canvas.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
 
 #include <QAction>
 #include <QApplication>
@@ -357,7 +357,7 @@ void tst_DrawGestures::pressWithoutPictureStartsEmptyGrid()
 {
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
-    w.grid.setCell(7, 7, 1);  // left over, while no picture is present
+    w.document.plotCell(7, 7, 1);  // left over, while no picture is present
     QVERIFY(play(w, QStringLiteral("tool 1; press 3.5 3.5; release")));
     QCOMPARE(gridPicture(w.grid, QRect(3, 3, 5, 5)), (QStringList{"X....", ".....", ".....", ".....", "....."}));
 }

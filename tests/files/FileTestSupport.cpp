@@ -2,7 +2,7 @@
 
 #include "app/PictureControl.h"
 #include "app/frmPixoram.h"
-#include "picture/Canvas.h"
+#include "ui/Canvas.h"
 
 #include <QAction>
 #include <QFile>

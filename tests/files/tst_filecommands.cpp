@@ -6,8 +6,9 @@
 #include "files/PictureFileReader.h"
 #include "files/PictureKind.h"
 #include "link/CalcCharset.h"
-#include "picture/Canvas.h"
+#include "support/DocumentEdits.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
 
 #include <QAction>
 #include <QDir>
@@ -70,7 +71,7 @@ int checkedTools(const frmPixoram& window)
 void drawPicture(frmPixoram& window, const QStringList& rows)
 {
     window.markEdited();
-    window.grid = gridFromRows(rows);
+    drawCells(window.document, gridFromRows(rows));
     window.Picture1_Paint();
 }
 
@@ -352,7 +353,7 @@ void TestFileCommands::saveAs()
     drawPicture(window, kSmallPicture);
     window.Text3->clear();
     window.Text2->clear();
-    window.CurrentFileName = path("old.9xi");
+    setFileName(window.document, path("old.9xi"));
     window.CMDialog1.filterIndex = 3;
     window.CMDialog1.defaultExt = defaultExt;
     const WindowState before = windowState(window);
@@ -417,7 +418,7 @@ void TestFileCommands::saveAsFailureKeepsPictureUnsaved()
     ScriptedDialogs dialogs;
     frmPixoram window(dialogs, QString());
     drawPicture(window, kSmallPicture);
-    window.CurrentFileName = path("small.9XI");
+    setFileName(window.document, path("small.9XI"));
     const WindowState before = windowState(window);
     const QString locked = path("locked");
     QDir().mkdir(locked);
@@ -451,7 +452,7 @@ void TestFileCommands::save()
     frmPixoram window(dialogs, QString());
     drawPicture(window, {"XX", "XX"});
     window.Text2->setText(calcBytesToText("\x8C"));
-    window.CurrentFileName = path(fileName);
+    setFileName(window.document, path(fileName));
     window.statusPanel1->setText("status");
 
     window.miSave_Click();
@@ -498,7 +499,7 @@ void TestFileCommands::saveFailure()
     frmPixoram window(dialogs, QString());
     drawPicture(window, {"X.X"});
     window.Text2->setText(variable);
-    window.CurrentFileName = target;
+    setFileName(window.document, target);
 
     window.miSave_Click();
 

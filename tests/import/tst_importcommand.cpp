@@ -2,8 +2,9 @@
 #include "ImageFiles.h"
 #include "app/PictureControl.h"
 #include "app/frmPixoram.h"
-#include "picture/Canvas.h"
+#include "support/DocumentEdits.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
 
 #include <QAction>
 #include <QLabel>
@@ -61,10 +62,10 @@ private slots:
         frmPixoram w(dialogs, QString());
         dialogs.preview = w.Picture2;
         w.show();
-        w.CurrentFileName = QStringLiteral("/somewhere/old.9xi");
+        setFileName(w.document, QStringLiteral("/somewhere/old.9xi"));
         w.mitool_Click(9);
         w.CurrentTool = 0;
-        w.grid.setCell(0, 0, 1);  // a black cell where the image is white stays black
+        w.document.plotCell(0, 0, 1);  // a black cell where the image is white stays black
         const QString path = writeFile(dir, "square.bmp", bitmapFile({"XX.", "X.G"}, 24));
         dialogs.fileAnswers.push_back({path, 1});
         dialogs.messageAnswers.push_back(MessageAnswer::Yes);
@@ -125,9 +126,9 @@ private slots:
         QFETCH(bool, asked);
         ScriptedDialogs dialogs;
         frmPixoram w(dialogs, QString());
-        w.CurrentFileName = QStringLiteral("/somewhere/old.92i");
+        setFileName(w.document, QStringLiteral("/somewhere/old.92i"));
         w.markFileLoaded();
-        w.grid.setCell(5, 5, 1);
+        w.document.plotCell(5, 5, 1);
         const PictureGrid grid = w.grid;
         const CommandState state = commandState(w);
         dialogs.fileAnswers.push_back({path, 1});

@@ -4,6 +4,7 @@
 #include "app/PictureControl.h"
 #include "app/frmPixoram.h"
 #include "link/PictureVariableData.h"
+#include "support/DocumentEdits.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
@@ -52,12 +53,14 @@ QString cellsDiffering(const PictureGrid& grid, const std::function<bool(int, in
 }
 
 // Diagonal stripes, so that rows and columns cannot be swapped unnoticed.
-void drawStripes(PictureGrid& grid)
+void drawStripes(PictureDocument& document)
 {
+    PictureGrid grid;
     for (int x = 0; x < kColumns; ++x) {
         for (int y = 0; y < kRows; ++y)
             grid.setCell(x, y, (x + 2 * y) % 7 == 0 ? 1 : 0);
     }
+    drawCells(document, grid);
 }
 
 struct CommandState {
@@ -127,9 +130,9 @@ void TestSnapSend::snapCopiesScreenRows18To120()
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
     if (pictureBefore)
-        drawStripes(w.grid);
+        drawStripes(w.document);
     const PictureGrid before = w.grid;
-    w.CurrentFileName = QStringLiteral("/somewhere/old.9xi");
+    setFileName(w.document, QStringLiteral("/somewhere/old.9xi"));
     w.statusPanel1->setText(w.CurrentFileName);
 
     w.miEmulator_Click();
@@ -175,7 +178,7 @@ void TestSnapSend::sendStoresTheGridAsPictureVariable()
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
     if (striped)
-        drawStripes(w.grid);
+        drawStripes(w.document);
     w.Text3->setText(folder);
     w.Text2->setText(variable);
     const PictureGrid before = w.grid;
@@ -271,10 +274,10 @@ void TestSnapSend::snapFailureEndsInLinkError()
     }
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
-    drawStripes(w.grid);
+    drawStripes(w.document);
     const PictureGrid before = w.grid;
     const QString comment = w.Text1->text();
-    w.CurrentFileName = QStringLiteral("/somewhere/old.9xi");
+    setFileName(w.document, QStringLiteral("/somewhere/old.9xi"));
     if (emulator)
         w.miEmulator_Click();
 
@@ -320,7 +323,7 @@ void TestSnapSend::sendFailureEndsInSendError()
     }
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
-    drawStripes(w.grid);
+    drawStripes(w.document);
     w.Text2->setText(variable);
     const PictureGrid before = w.grid;
     const CommandState stateBefore = commandState(w);

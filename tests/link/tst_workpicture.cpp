@@ -1,5 +1,6 @@
 // Which work-picture pixels Snap turns into cells.
-#include "link/WorkPicture.h"
+#include "link/ScreenImage.h"
+#include "picture/WorkPicture.h"
 
 #include <QtTest>
 

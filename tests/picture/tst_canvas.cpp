@@ -1,9 +1,10 @@
 // The cell routine, the repaint rule and the dots on the canvas.
 #include "app/frmPixoram.h"
-#include "picture/Canvas.h"
 #include "picture/CanvasGeometry.h"
 #include "picture/Outline.h"
+#include "support/DocumentEdits.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/Canvas.h"
 
 #include <QAction>
 #include <QtTest>
@@ -148,7 +149,11 @@ void TestCanvas::repaintDrawsNothingWhileSaveAsIsDisabled()
 {
     ScriptedDialogs dialogs;
     frmPixoram window(dialogs, QString());
-    window.grid.setCell(3, 4, 1);
+    // A cell set while the picture showed, then the picture emptied and the canvas cleared.
+    window.markEdited();
+    window.document.plotCell(3, 4, 1);
+    window.markEmpty();
+    window.Picture1->clearToBackground();
     window.Picture1_Paint();
     QCOMPARE(blackPixels(window.Picture1->image()), 0);
 }
@@ -157,11 +162,14 @@ void TestCanvas::repaintDrawsEverySetCell()
 {
     ScriptedDialogs dialogs;
     frmPixoram window(dialogs, QString());
-    window.miSaveAs->setEnabled(true);
+    window.markEdited();
+    PictureGrid grid;
     for (int x = 0; x < kColumns; ++x)
         for (int y = 0; y < kRows; ++y)
-            window.grid.setCell(x, y, (x + y) % 3 == 0 ? 1 : 0);
-    window.grid.setCell(7, 7, 2);  // only exactly 1 counts as set
+            grid.setCell(x, y, (x + y) % 3 == 0 ? 1 : 0);
+    grid.setCell(7, 7, 2);  // only exactly 1 counts as set
+    drawCells(window.document, grid);
+    window.Picture1->clearToBackground();
     window.Picture1_Paint();
     for (int x = 0; x < kColumns; ++x)
         for (int y = 0; y < kRows; ++y)

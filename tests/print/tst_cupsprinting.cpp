@@ -3,6 +3,7 @@
 // what it added. Skips, saying why, where CUPS cannot run.
 #include "PdfPages.h"
 #include "app/frmPixoram.h"
+#include "support/DocumentEdits.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDateTime>
@@ -130,7 +131,7 @@ void TestCupsPrinting::printsToTheQueue()
 {
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
-    w.grid = stripedGrid();
+    drawCells(w.document, stripedGrid());
     w.pageSetup = PageSetupValues{1.5, 0.75f, 5};
 
     // The user picks the queue in the print dialog and accepts.

@@ -2,6 +2,7 @@
 #include "PdfPages.h"
 #include "app/frmPixoram.h"
 #include "print/PrintGeometry.h"
+#include "support/DocumentEdits.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QPrinter>
@@ -114,7 +115,7 @@ void TestPrinting::printedPage()
     QFETCH(PageSetupValues, setup);
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
-    w.grid = scatteredGrid();
+    drawCells(w.document, scatteredGrid());
     w.pageSetup = setup;
     const QString path = dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
     dialogs.printAnswers.push_back(printToPdf(path));
@@ -172,7 +173,7 @@ void TestPrinting::cancelPrintsNothing()
         printToPdf(path)(printer);
         return false;
     });
-    w.grid.setCell(5, 5, 1);
+    w.document.plotCell(5, 5, 1);
     w.miPrint_Click();
     QCOMPARE(dialogs.printDialogs, 1);
     QVERIFY(!QFile::exists(path));
@@ -196,7 +197,7 @@ void TestPrinting::hugeWidthStaysOnThePage()
 {
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
-    w.grid.setCell(0, 0, 1);
+    w.document.plotCell(0, 0, 1);
     w.pageSetup = PageSetupValues{1, 1, 1e300};
     const QString path = dir.filePath(QStringLiteral("huge.pdf"));
     dialogs.printAnswers.push_back(printToPdf(path));

@@ -1,7 +1,7 @@
 #include "app/toolbar/PictureStackMouse.h"
 
 #include "app/PictureControl.h"
-#include "picture/Canvas.h"
+#include "ui/Canvas.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

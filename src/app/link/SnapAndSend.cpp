@@ -1,0 +1,65 @@
+// Snap (Command1) and Send (Command2): the calculator's screen into the picture, the picture to the calculator.
+#include "app/frmPixoram.h"
+#include "link/ScreenImage.h"
+#include "picture/WorkPicture.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include <vector>
+
+namespace {
+
+// Lets the window repaint before the long part; clicks and keys wait, so they
+// cannot start another command halfway through this one.
+void runPendingEventsOnce()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+MessageRequest linkMessage(const QString& text)
+{
+    return MessageRequest{text, QString(), MessageRequest::Icon::None, MessageRequest::Buttons::Ok};
+}
+
+}  // namespace
+
+void frmPixoram::Command1_Click()
+{
+    markScreenshotTaken();
+    CurrentTool = 1;
+    document.setFile(QString(), QString());
+
+    TI92PlusCalc.SetLink(cableCode, portName);
+    calcVariable.SetTypeCode(kPictureVariableTypeCode);
+    if (!TI92PlusCalc.GetScreen(calcVariable).ok()) {
+        dialogs.showMessage(this, linkMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings.")));
+        return;
+    }
+    showBitmapIn(Picture4, calcVariable.GetPicture());
+    runPendingEventsOnce();
+    std::vector<QPoint> cells;
+    forEachBlackScreenCell(Picture4, [&cells](int x, int y) { cells.emplace_back(x, y); });
+    document.beginStep(QStringLiteral("Snap"));
+    document.plotCells(cells, 1);
+    document.setComment(screenshotComment(QDateTime::currentDateTime()));
+    document.endStep();
+}
+
+void frmPixoram::Command2_Click()
+{
+    Command2->setText(QStringLiteral("sending"));
+    drawGridInto(Picture4, grid);
+    runPendingEventsOnce();
+    calcVariable.SetTypeCode(kPictureVariableTypeCode);
+    calcVariable.SetPicture(Picture4);
+    if (document.names().folder.isEmpty())
+        document.setFolder(kDefaultFolder);
+    if (document.names().variable.isEmpty())
+        document.setVariable(kDefaultVariable);
+    calcVariable.SetName(document.names().folder + QLatin1Char('\\') + document.names().variable);
+    TI92PlusCalc.SetLink(cableCode, portName);
+    if (!TI92PlusCalc.SendVariable(calcVariable).ok())
+        dialogs.showMessage(this, linkMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator")));
+    Command2->setText(QStringLiteral("Send"));
+}
