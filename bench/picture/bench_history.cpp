@@ -86,7 +86,7 @@ void benchStroke(frmPixoram& w)
     const std::vector<QPointF> moves = strokeMoves();
     Figures drawing, recording;
     for (int run = 0; run < 20; ++run) {
-        w.mitool_Click(run % 2 == 0 ? 1 : 2);
+        w.mitool_Click(run % 2 == 0 ? 2 : 1);  // the picture starts black
         QApplication::processEvents();
         const PictureGrid before = w.grid;
         QElapsedTimer timer;
