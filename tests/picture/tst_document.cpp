@@ -44,13 +44,8 @@ class TestDocument : public QObject {
 private slots:
     void undoAndRedoRetraceEveryStep_data();
     void undoAndRedoRetraceEveryStep();
-    void stepsThatChangeNothingAreNone();
     void cellsFlipBackWithinOnePackedPicture_data();
     void cellsFlipBackWithinOnePackedPicture();
-    void clearingComesBackWhole();
-    void savedPictureIsFoundAgain();
-    void typedNamesStayWhenAStepIsUndone();
-    void replacingStartsANewHistory();
 };
 
 void TestDocument::undoAndRedoRetraceEveryStep_data()
@@ -94,25 +89,6 @@ void TestDocument::undoAndRedoRetraceEveryStep()
     }
 }
 
-void TestDocument::stepsThatChangeNothingAreNone()
-{
-    PictureDocument document;
-    document.beginStep(QStringLiteral("Line"));
-    document.plotCells({QPoint(-3, 5), QPoint(240, 7), QPoint(7, 103)}, 1);  // wholly off the picture
-    document.endStep();
-    document.beginStep(QStringLiteral("Erase"));
-    document.plotCell(5, 5, 0);  // already white
-    document.endStep();
-    document.beginStep(QStringLiteral("Pen"));
-    document.plotCell(5, 5, 1);
-    document.plotCell(5, 5, 0);  // and back again
-    document.endStep();
-    document.beginStep(QStringLiteral("ClrDraw"), PictureDocument::StepKind::WholeState);
-    document.clearCells();
-    document.endStep();
-    QCOMPARE(document.history().count(), 0);
-}
-
 void TestDocument::cellsFlipBackWithinOnePackedPicture_data()
 {
     QTest::addColumn<QRect>("area");
@@ -141,90 +117,6 @@ void TestDocument::cellsFlipBackWithinOnePackedPicture()
     QVERIFY(grid == after);
     change.flip(grid);
     QVERIFY(grid == before);
-}
-
-void TestDocument::clearingComesBackWhole()
-{
-    PictureDocument document;
-    PictureGrid grid;
-    grid.setCell(3, 4, 1);
-    document.replace(grid, {QStringLiteral("f"), QStringLiteral("v"), QStringLiteral("c")}, QStringLiteral("/a.92i"),
-                     QStringLiteral("a.92i"));
-    OfferedCommands loaded;
-    loaded.markFileLoaded();
-    document.setCommands(loaded);
-    const Snapshot before = snapshot(document);
-
-    document.beginStep(QStringLiteral("ClrDraw"), PictureDocument::StepKind::WholeState);
-    document.clearCells();
-    document.setCommands(OfferedCommands{});
-    document.setFile(QString(), QString());
-    document.setFolder(kDefaultFolder);
-    document.setVariable(kDefaultVariable);
-    document.setComment(kDefaultComment);
-    document.markSaved();
-    document.endStep();
-    const Snapshot cleared = snapshot(document);
-
-    QCOMPARE(document.history().undoText(), QStringLiteral("ClrDraw"));
-    document.undo();
-    QVERIFY(snapshot(document) == before);
-    document.redo();
-    QVERIFY(snapshot(document) == cleared);
-}
-
-void TestDocument::savedPictureIsFoundAgain()
-{
-    PictureDocument document;
-    OfferedCommands edited;
-    edited.markEdited();
-    document.setCommands(edited);
-    document.plotCell(1, 1, 1);
-    document.markSaved();
-    document.plotCell(2, 2, 1);
-    document.plotCell(3, 3, 1);
-    const auto saved = [&] { return !document.commands().hasUnsavedChanges(); };
-    document.undo();
-    QVERIFY(!saved());
-    document.undo();
-    QVERIFY(saved());
-    document.undo();
-    QVERIFY(!saved());
-    document.redo();
-    QVERIFY(saved());
-    // A new step from the saved picture leaves the one after it unreachable.
-    document.plotCell(9, 9, 1);
-    document.undo();
-    QVERIFY(saved());
-}
-
-void TestDocument::typedNamesStayWhenAStepIsUndone()
-{
-    PictureDocument document;
-    document.beginStep(QStringLiteral("Snap"));
-    document.plotCell(1, 1, 1);
-    document.setComment(QStringLiteral("ScreenShot"));
-    document.endStep();
-    document.setFolder(QStringLiteral("typed"));
-    document.undo();
-    QCOMPARE(document.names().comment, kDefaultComment);
-    QCOMPARE(document.names().folder, QStringLiteral("typed"));
-    QCOMPARE(document.grid(), PictureGrid());
-}
-
-void TestDocument::replacingStartsANewHistory()
-{
-    PictureDocument document;
-    document.plotCell(1, 1, 1);
-    QSignalSpy cells(&document, &PictureDocument::cellsChanged);
-    PictureGrid grid;
-    grid.setCell(7, 7, 1);
-    document.replace(grid, PictureNames{}, QStringLiteral("/b.92i"), QStringLiteral("/b.92i"));
-    QVERIFY(!document.history().canUndo());
-    QVERIFY(!document.history().canRedo());
-    QCOMPARE(cells.size(), 1);
-    QCOMPARE(cells.first().first().toRect(), QRect(0, 0, kColumns, kRows));
-    QCOMPARE(document.grid(), grid);
 }
 
 QTEST_GUILESS_MAIN(TestDocument)

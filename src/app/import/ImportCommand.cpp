@@ -3,7 +3,6 @@
 #include "import/ImportCells.h"
 #include "import/ImportImage.h"
 #include "ui/ImportPreview.h"
-#include "ui/ImportPreview.h"
 
 #include <QLabel>
 
