@@ -1,0 +1,30 @@
+#include "cli/CliReport.h"
+
+#include "cli/CliUsage.h"
+
+#include <cstdio>
+
+namespace {
+
+void put(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+}  // namespace
+
+void reportFailure(const QString& what, const QString& reason)
+{
+    put(stderr, QStringLiteral("pixoram-cli: %1: %2\n").arg(what, reason));
+}
+
+void reportUsage(const QString& reason, const QString& topic)
+{
+    put(stderr, QStringLiteral("pixoram-cli: %1\n").arg(reason) + cliUsage(topic));
+}
+
+void printLine(const QString& text)
+{
+    put(stdout, text + QLatin1Char('\n'));
+}
