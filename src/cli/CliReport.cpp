@@ -16,7 +16,11 @@ void put(FILE* stream, const QString& text)
 
 void reportFailure(const QString& what, const QString& reason)
 {
-    put(stderr, QStringLiteral("pixoram-cli: %1: %2\n").arg(what, reason));
+    // One line a failure, so that scripts can read it line by line; the link
+    // library's texts come in several lines, "Msg:", "Cause:", "System:".
+    QString line = reason;
+    line.remove(QStringLiteral("Msg: "));
+    put(stderr, QStringLiteral("pixoram-cli: %1: %2\n").arg(what, line.simplified()));
 }
 
 void reportUsage(const QString& reason, const QString& topic)

@@ -11,7 +11,36 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
+
+// Sends standard error to /dev/null while it lives: libpng prints its errors
+// there itself, past any handler of ours, and the line of ours says it better.
+class SilencedStandardError {
+public:
+    SilencedStandardError() : saved_(dup(STDERR_FILENO))
+    {
+        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (null >= 0) {
+            dup2(null, STDERR_FILENO);
+            close(null);
+        }
+    }
+    ~SilencedStandardError()
+    {
+        if (saved_ >= 0) {
+            dup2(saved_, STDERR_FILENO);
+            close(saved_);
+        }
+    }
+    SilencedStandardError(const SilencedStandardError&) = delete;
+    SilencedStandardError& operator=(const SilencedStandardError&) = delete;
+
+private:
+    int saved_;
+};
 
 // A calculator picture file is known by its extension, or, without one, by its signature.
 std::optional<CalcKind> calcKindOf(const QString& path, const QByteArray& bytes)
@@ -117,7 +146,11 @@ std::optional<InputPicture> readInputPicture(const QString& path, bool acceptWro
         reason = QStringLiteral("it is neither a calculator picture file nor an image this program reads.");
         return std::nullopt;
     }
-    std::optional<QImage> image = decodeImportImage(bytes);
+    std::optional<QImage> image;
+    {
+        const SilencedStandardError silence;
+        image = decodeImportImage(bytes);
+    }
     if (!image) {
         reason = QStringLiteral("the %1 image is damaged, or larger than %2 pixels a side or %3 pixels in all.")
                      .arg(imageFormatName(kind).toUpper())

@@ -24,10 +24,11 @@ QByteArray encodePbm(const QImage& image, bool plain)
                        + QByteArray::number(image.height()) + '\n';
     for (int y = 0; y < image.height(); ++y) {
         if (plain) {
-            // Plain PBM lines stay under 70 characters.
+            // Digits apart, as some readers take a run of digits for one number;
+            // 32 a line keeps lines under 70 characters.
             for (int x = 0; x < image.width(); ++x)
-                bytes += (isBlack(image.pixel(x, y)) ? '1' : '0') + QByteArray((x + 1) % 64 == 0 ? "\n" : "");
-            if (image.width() % 64 != 0)
+                bytes += QByteArray(isBlack(image.pixel(x, y)) ? "1" : "0") + ((x + 1) % 32 == 0 ? '\n' : ' ');
+            if (image.width() % 32 != 0)
                 bytes += '\n';
             continue;
         }

@@ -5,8 +5,17 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The image readers' own warnings ("libpng error: ...") say nothing a user can act
+// on; the one line of ours for each failed file says what failed and why.
+void dropLibraryMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    qInstallMessageHandler(dropLibraryMessages);
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pixoram-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PIXORAM_VERSION));

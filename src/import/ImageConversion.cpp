@@ -152,7 +152,7 @@ float adjusted(float grey, const ConversionOptions& options)
     // Contrast stretches or flattens around the middle grey: -100 makes all grey, 100 a hard step.
     const double factor = options.contrast >= 0 ? 100.0 / std::max(100 - options.contrast, 1)
                                                 : (100.0 + options.contrast) / 100.0;
-    double value = (grey + 2.55 * options.brightness - 127.5) * factor + 127.5;
+    double value = (grey + 2.55 * options.brightness - 128.0) * factor + 128.0;
     value = std::clamp(value, 0.0, 255.0);
     return float(options.invert ? 255.0 - value : value);
 }
