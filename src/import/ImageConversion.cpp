@@ -125,7 +125,7 @@ void averageInto(const RotatedView& view, const QRectF& source, const QRect& tar
             const int x = target.x() + k;
             const int y = target.y() + j;
             cells.at(x, y) = sum;
-            cells.covered[size_t(y * kColumns + x)] = true;
+            cells.covered[size_t(y * kColumns + x)] = 1;
         }
     }
 }
@@ -142,7 +142,7 @@ void placeNatural(const RotatedView& view, GreyCells& cells)
             if (!PictureGrid::contains(cellX, cellY))
                 continue;
             cells.at(cellX, cellY) = view.at(x, y);
-            cells.covered[size_t(cellY * kColumns + cellX)] = true;
+            cells.covered[size_t(cellY * kColumns + cellX)] = 1;
         }
     }
 }

@@ -31,7 +31,7 @@ struct ConversionOptions {
 // decision; what the preview of a dialog keeps while only the decision changes.
 struct GreyCells {
     std::vector<float> level = std::vector<float>(kColumns * kRows, 255.0f);  // row by row
-    std::vector<bool> covered = std::vector<bool>(kColumns * kRows, false);
+    std::vector<uint8_t> covered = std::vector<uint8_t>(kColumns * kRows, 0);
     float& at(int x, int y) { return level[y * kColumns + x]; }
     float at(int x, int y) const { return level[y * kColumns + x]; }
     bool isCovered(int x, int y) const { return covered[y * kColumns + x]; }
