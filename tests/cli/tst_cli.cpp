@@ -142,10 +142,11 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<ConversionOptions>("conversion");
         const ConversionOptions defaults;
-        for (const QString& folder : {QStringLiteral(PIXORAM_SOURCE_DIR "/tests/import/corpus"), QStringLiteral(PIXORAM_TESTDATA "/real")}) {
+        for (const QString& folder : {QStringLiteral(PIXORAM_SOURCE_DIR "/tests/import/corpus"),
+                                      QStringLiteral(PIXORAM_SOURCE_DIR "/fuzz/seeds"), QStringLiteral(PIXORAM_TESTDATA "/real")}) {
             for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
                 if (file.suffix() != QLatin1String("md"))
-                    QTest::newRow(qPrintable(file.fileName())) << file.filePath() << QStringList() << defaults;
+                    QTest::newRow(qPrintable(file.dir().dirName() + QLatin1Char('/') + file.fileName())) << file.filePath() << QStringList() << defaults;
             }
         }
         for (const char* name : {"photo.png", "tall-transparent.png", "photo.jpg", "small.bmp", "editor.9xi", "no-extension"})
