@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include <QFile>
 #include <QProcess>
 
 QList<QByteArray> CliRun::errorLines() const
@@ -41,4 +42,17 @@ PictureGrid cellsOfImage(const QImage& image)
         }
     }
     return grid;
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
 }

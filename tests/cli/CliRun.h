@@ -18,6 +18,9 @@ struct CliRun {
 
 CliRun runCli(const QStringList& arguments);
 
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+
 // The cells of a black-and-white image's top-left 240 x 103 pixels; pixels past its edge are white.
 PictureGrid cellsOfImage(const QImage& image);
 

@@ -2,7 +2,6 @@
 #include "CliRun.h"
 #include "VirtualCalc.h"
 
-#include "cli/OutputFile.h"
 #include "link/PictureVariableData.h"
 
 #include <QFile>
@@ -12,12 +11,6 @@
 namespace {
 
 const QString kScreen = QStringLiteral(PIXORAM_TESTDATA "/link/linkguide__ti92+_screenshot.bin");
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool screenBit(const QByteArray& screen, int x, int y)
 {
@@ -41,7 +34,6 @@ private slots:
         QTest::newRow("graph rows as PNG") << "graph.png" << QStringList() << 18 << kRows;
         QTest::newRow("graph rows as a picture file") << "graph.9xi" << QStringList() << 18 << kRows;
         QTest::newRow("full screen as raw PBM") << "full.pbm" << QStringList{"--rows", "full"} << 0 << 128;
-        QTest::newRow("full screen as BMP") << "full.bmp" << QStringList{"--rows", "full"} << 0 << 128;
     }
     void snapWritesTheScreen()
     {
@@ -111,10 +103,8 @@ private slots:
         QTest::newRow("snap, no calculator") << snap << QStringList();
         QTest::newRow("snap, silent") << snap << QStringList{misbehave, "silent"};
         QTest::newRow("snap, dies") << snap << QStringList{misbehave, "die"};
-        QTest::newRow("snap, garbage") << snap << QStringList{misbehave, "garbage"};
         QTest::newRow("send, no calculator") << send << QStringList();
         QTest::newRow("send, refused") << send << QStringList{misbehave, "refuse"};
-        QTest::newRow("send, dies") << send << QStringList{misbehave, "die"};
         QTest::newRow("send, no usb cable") << QStringList{"send", path("diagonal.png")} << QStringList{misbehave, "silent"};
     }
     void linkFailuresEndWithStatusThree()

@@ -110,33 +110,6 @@ private slots:
         }
     }
 
-    void sizeModesCoverTheirCells_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QRect>("covered");
-        QTest::newRow("fit, wide: full width, centred down") << 480 << 100 << int(SizeMode::Fit) << QRect(0, 26, 240, 50);
-        QTest::newRow("fit, tall: full height, centred across") << 100 << 206 << int(SizeMode::Fit) << QRect(95, 0, 50, 103);
-        QTest::newRow("fit, small is scaled up") << 24 << 10 << int(SizeMode::Fit) << QRect(0, 1, 240, 100);
-        QTest::newRow("fill covers all") << 100 << 206 << int(SizeMode::Fill) << QRect(0, 0, 240, 103);
-        QTest::newRow("stretch covers all") << 7 << 500 << int(SizeMode::Stretch) << QRect(0, 0, 240, 103);
-        QTest::newRow("natural, small is centred") << 10 << 10 << int(SizeMode::Natural) << QRect(115, 46, 10, 10);
-        QTest::newRow("natural, large gives its top left") << 300 << 200 << int(SizeMode::Natural) << QRect(0, 0, 240, 103);
-    }
-    void sizeModesCoverTheirCells()
-    {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(int, size);
-        QFETCH(QRect, covered);
-        ConversionOptions options;
-        options.size = SizeMode(size);
-        const PictureGrid grid = convertImage(greyImage(width, height, [](int, int) { return 0; }), options);
-        QCOMPARE(blackIn(grid, QRect(0, 0, kColumns, kRows)), covered.width() * covered.height());
-        QCOMPARE(blackIn(grid, covered), covered.width() * covered.height());
-    }
-
     void naturalBlackMatchesTheExactBlackImport()
     {
         // Pure black lands where File > Import puts it; near-black differs only by the threshold.
@@ -170,43 +143,6 @@ private slots:
         // Qt turns by multiples of 90 degrees pixel for pixel, clockwise for positive angles.
         ConversionOptions unturned;
         QVERIFY(convertImage(image, options) == convertImage(image.transformed(QTransform().rotate(degrees)), unturned));
-    }
-
-    void invertSwapsAtTheMiddleLevel()
-    {
-        QRandomGenerator random(8);
-        const QImage image = greyImage(kColumns, kRows, [&random](int, int) { return int(random.bounded(256)); });
-        ConversionOptions inverted;
-        inverted.invert = true;
-        const PictureGrid plain = convertImage(image, {});
-        const PictureGrid swapped = convertImage(image, inverted);
-        for (int y = 0; y < kRows; ++y) {
-            for (int x = 0; x < kColumns; ++x)
-                QVERIFY(plain.isSet(x, y) != swapped.isSet(x, y));
-        }
-    }
-
-    void brightnessAndContrastComeBeforeTheDecision_data()
-    {
-        QTest::addColumn<int>("grey");
-        QTest::addColumn<int>("brightness");
-        QTest::addColumn<int>("contrast");
-        QTest::addColumn<bool>("black");
-        QTest::newRow("dark grey brightened to white") << 100 << 50 << 0 << false;
-        QTest::newRow("light grey darkened to black") << 150 << -50 << 0 << true;
-        QTest::newRow("no contrast leaves mid grey, not black") << 20 << 0 << -100 << false;
-        QTest::newRow("full contrast keeps the side") << 127 << 0 << 100 << true;
-    }
-    void brightnessAndContrastComeBeforeTheDecision()
-    {
-        QFETCH(int, grey);
-        QFETCH(int, brightness);
-        QFETCH(int, contrast);
-        QFETCH(bool, black);
-        ConversionOptions options;
-        options.brightness = brightness;
-        options.contrast = contrast;
-        QCOMPARE(convertImage(flatGrey(grey), options).isSet(100, 50), black);
     }
 
     void floydSteinbergKeepsTheDarknessOfEveryBlock_data()
