@@ -6,13 +6,13 @@
 #include "cli/OutputFile.h"
 #include "link/CalcModel.h"
 #include "link/CalcVariable.h"
-#include "link/WorkPicture.h"
+#include "link/ScreenImage.h"
+#include "picture/PictureDefaults.h"
+#include "picture/WorkPicture.h"
 
 #include <QFileInfo>
 
 namespace {
-
-constexpr int kPictureTypeCode = 26;
 
 // The graph rows of the screen, read through a work picture exactly as the window's Snap reads them.
 PictureGrid graphCells(const QImage& screen)
@@ -51,7 +51,7 @@ int runSnap(const CliRequest& request)
     CalcModel calculator(CalcKind::TI92Plus);
     calculator.SetLink(request.cableCode, request.portName);
     CalcVariable screen;
-    screen.SetTypeCode(kPictureTypeCode);
+    screen.SetTypeCode(kPictureVariableTypeCode);
     if (const LinkResult received = calculator.GetScreen(screen); !received.ok()) {
         reportFailure(QStringLiteral("link"), received.message());
         return kCliLinkFailed;
@@ -91,7 +91,7 @@ int runSend(const CliRequest& request)
                                  : QString::fromLatin1(kDefaultCalcName);
 
     CalcVariable variable;
-    variable.SetTypeCode(kPictureTypeCode);
+    variable.SetTypeCode(kPictureVariableTypeCode);
     variable.SetPicture(pictureImage(convertImage(picture->image, request.conversion)));
     variable.SetName(*name);
     CalcModel calculator(CalcKind::TI92Plus);

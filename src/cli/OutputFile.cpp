@@ -1,17 +1,16 @@
 #include "cli/OutputFile.h"
 
-#include "files/WorkPicture.h"
 #include "link/CalcModel.h"
 #include "link/CalcVariable.h"
 #include "link/FileBytes.h"
+#include "picture/PictureDefaults.h"
+#include "picture/WorkPicture.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 
 namespace {
-
-constexpr int kPictureTypeCode = 26;
 
 bool isBlack(QRgb pixel)
 {
@@ -77,7 +76,7 @@ bool isCalculatorFile(OutputKind kind)
 QImage pictureImage(const PictureGrid& grid)
 {
     QImage image(kColumns, kRows, QImage::Format_RGB32);
-    paintGridIntoWorkPicture(image, grid);
+    drawGridInto(image, grid);
     return image;
 }
 
@@ -117,7 +116,7 @@ bool writePicture(const QString& path, OutputKind kind, const PictureGrid& grid,
                     : kind == OutputKind::TI92Plus ? CalcKind::TI92Plus
                                                    : CalcKind::Voyage200);
     CalcVariable variable;
-    variable.SetTypeCode(kPictureTypeCode);
+    variable.SetTypeCode(kPictureVariableTypeCode);
     variable.SetName(fullName);
     variable.SetFileName(path);
     variable.SetPicture(pictureImage(grid));
