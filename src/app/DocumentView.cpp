@@ -1,9 +1,11 @@
 // The controls follow the document: the canvas its cells, the boxes its names, the status bar
-// its file, the menus and the toolbar its command state.
+// its file, the menus and the toolbar its command state; Paste Picture follows the clipboard.
 #include "app/frmPixoram.h"
 #include "ui/Canvas.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -22,8 +24,10 @@ void frmPixoram::connectDocument()
     connect(Text3, &QLineEdit::textChanged, &document, &PictureDocument::setFolder);
     connect(Text2, &QLineEdit::textChanged, &document, &PictureDocument::setVariable);
     connect(Text1, &QLineEdit::textChanged, &document, &PictureDocument::setComment);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &frmPixoram::showPasteOffered);
     showCommandState();
     showHistory();
+    showPasteOffered();
 }
 
 void frmPixoram::showCells(const QRect& cells)

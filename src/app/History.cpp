@@ -1,24 +1,10 @@
 // Undo and Redo: one step of the picture's history each, named in the menu.
 #include "app/draw/ShapeDragSteps.h"
 #include "app/frmPixoram.h"
-#include "draw/ToolTable.h"
 
 #include <QAction>
 
 namespace {
-
-// The pen or eraser stroke still under way goes on as a step of its own.
-template <typename Move>
-void moveInHistory(frmPixoram& window, Move move)
-{
-    const Tool* tool = findTool(window.CurrentTool);
-    const bool stroking = window.document.inStep() && tool && tool->shape == ToolShape::Freehand;
-    // A shape being dragged is dropped first: its outline goes, and the release draws nothing.
-    endShapeDrag(window);
-    move(window.document);
-    if (stroking)
-        window.document.beginStep(QString::fromLatin1(tool->caption));
-}
 
 QString itemText(const QString& command, const QString& step)
 {
@@ -29,12 +15,12 @@ QString itemText(const QString& command, const QString& step)
 
 void frmPixoram::miUndo_Click()
 {
-    moveInHistory(*this, [](PictureDocument& document) { document.undo(); });
+    outsideGesture(*this, [this] { document.undo(); });
 }
 
 void frmPixoram::miRedo_Click()
 {
-    moveInHistory(*this, [](PictureDocument& document) { document.redo(); });
+    outsideGesture(*this, [this] { document.redo(); });
 }
 
 void frmPixoram::showHistory()

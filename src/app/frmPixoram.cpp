@@ -128,6 +128,8 @@ void frmPixoram::createControls()
     Picture1 = new Canvas(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->move(twipsToPixels(375), twipsToPixels(810));
+    // Takes the keyboard for the arrow keys that shift the picture.
+    Picture1->setFocusPolicy(Qt::StrongFocus);
 
     Label1 = makeLabel(client, QStringLiteral("Comment:"), twipsRect(1050, 4980, 855, 255), plainFont);
     Text1 = makeTextBox(client, document.names().comment, twipsRect(1935, 4920, 5055, 360), 40,
@@ -173,8 +175,10 @@ void frmPixoram::createMenus()
     miSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     miSaveAs = miFile->addAction(QStringLiteral("S&ave As..."));
     miSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    miExportPng = miFile->addAction(QStringLiteral("Export PNG..."));
     miFile->addSeparator();
     miImport = miFile->addAction(QStringLiteral("&Import"));
+    miImportImage = miFile->addAction(QStringLiteral("Import Image..."));
     miFile->addSeparator();
     miPrint = miFile->addAction(QStringLiteral("&Print"));
     miPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -196,6 +200,16 @@ void frmPixoram::createMenus()
     miUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     miRedo = miDraw->addAction(QStringLiteral("&Redo"));
     miRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    miDraw->addSeparator();
+    miCopyPicture = miDraw->addAction(QStringLiteral("Copy Picture"));
+    miCopyPicture->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    // A text box with the focus takes these keys for its own text, as usual.
+    miPastePicture = miDraw->addAction(QStringLiteral("Paste Picture"));
+    miPastePicture->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    miDraw->addSeparator();
+    miInvert = miDraw->addAction(QStringLiteral("Invert"));
+    miFlipHorizontal = miDraw->addAction(QStringLiteral("Flip Horizontal"));
+    miFlipVertical = miDraw->addAction(QStringLiteral("Flip Vertical"));
 
     miLink = menuBar()->addMenu(QStringLiteral("&Link Settings"));
     for (int index = 1; index <= 4; ++index) {
@@ -228,6 +242,13 @@ void frmPixoram::connectHandlers()
     connect(miSave, &QAction::triggered, this, &frmPixoram::miSave_Click);
     connect(miSaveAs, &QAction::triggered, this, &frmPixoram::miSaveAs_Click);
     connect(miImport, &QAction::triggered, this, &frmPixoram::miImport_Click);
+    connect(miImportImage, &QAction::triggered, this, &frmPixoram::miImportImage_Click);
+    connect(miExportPng, &QAction::triggered, this, &frmPixoram::miExportPng_Click);
+    connect(miCopyPicture, &QAction::triggered, this, &frmPixoram::miCopyPicture_Click);
+    connect(miPastePicture, &QAction::triggered, this, &frmPixoram::miPastePicture_Click);
+    connect(miInvert, &QAction::triggered, this, &frmPixoram::miInvert_Click);
+    connect(miFlipHorizontal, &QAction::triggered, this, &frmPixoram::miFlipHorizontal_Click);
+    connect(miFlipVertical, &QAction::triggered, this, &frmPixoram::miFlipVertical_Click);
     connect(miPrint, &QAction::triggered, this, &frmPixoram::miPrint_Click);
     connect(mipgset, &QAction::triggered, this, &frmPixoram::mipgset_Click);
     connect(miExit, &QAction::triggered, this, &frmPixoram::miExit_Click);
@@ -250,6 +271,7 @@ void frmPixoram::connectHandlers()
     connect(Picture1, &Canvas::mouseMoved, this, &frmPixoram::Picture1_MouseMove);
     connect(Picture1, &Canvas::mouseReleased, this, &frmPixoram::Picture1_MouseUp);
     connect(Picture1, &Canvas::filesDropped, this, &frmPixoram::Picture1_OLEDragDrop);
+    connect(Picture1, &Canvas::arrowKeyPressed, this, &frmPixoram::Picture1_KeyDown);
 }
 
 void frmPixoram::Form_Load(const QString& commandLine)

@@ -10,7 +10,7 @@
 #include "link/CalcVariable.h"
 #include "picture/PictureDocument.h"
 #include "print/PageSetupValues.h"
-#include "ui/RubberBand.h"
+#include "ui/ImportImageDialog.h"
 #include "ui/RubberBand.h"
 
 #include <QImage>
@@ -70,14 +70,22 @@ public:
     void miOpen_Click();
     void miSave_Click();
     void miSaveAs_Click();
+    void miExportPng_Click();
     void Picture1_OLEDragDrop(const QStringList& paths);
     // draw
     void mitool_Click(int index);
     void Picture1_MouseDown(int button, float X, float Y);
     void Picture1_MouseMove(int button, float X, float Y);
     void Picture1_MouseUp(int button, float X, float Y);
+    void Picture1_KeyDown(int key, bool shiftHeld);
+    void miCopyPicture_Click();
+    void miPastePicture_Click();
+    void miInvert_Click();
+    void miFlipHorizontal_Click();
+    void miFlipVertical_Click();
     // import
     void miImport_Click();
+    void miImportImage_Click();
     // link
     void miCom_Click(int index);
     void miGray_Click();
@@ -94,6 +102,9 @@ public:
     // picture
     void PlotCell(int16_t x, int16_t y);
     void ClearPicture();
+    // The picture becomes these cells as one step of the history, marked edited; a step that
+    // would change no cell is none.
+    void changePicture(const QString& step, const PictureGrid& cells);
     // files
     // Returns false (after telling the user) when the file could not be read;
     // the picture and the window are then as they were.
@@ -105,6 +116,8 @@ public:
     // Suspends the tool after a load: the next press on the canvas re-arms SavedTool.
     void parkTool();
     void checkToolItem(int index);
+    // import: the "Import Image" dialog on the image; OK changes the picture as the named step.
+    void importImage(const QImage& image, const QString& step);
 
     // Command state: one function per row of the table of events; the document holds it.
     void markEmpty();                  // start-up, ClrDraw
@@ -149,7 +162,9 @@ public:
     QAction* miOpen = nullptr;
     QAction* miSave = nullptr;
     QAction* miSaveAs = nullptr;
+    QAction* miExportPng = nullptr;
     QAction* miImport = nullptr;
+    QAction* miImportImage = nullptr;
     QAction* miPrint = nullptr;
     QAction* mipgset = nullptr;
     QAction* miExit = nullptr;
@@ -159,6 +174,11 @@ public:
     std::array<QAction*, 13> mitool{};  // 1 to 12
     QAction* miUndo = nullptr;
     QAction* miRedo = nullptr;
+    QAction* miCopyPicture = nullptr;
+    QAction* miPastePicture = nullptr;
+    QAction* miInvert = nullptr;
+    QAction* miFlipHorizontal = nullptr;
+    QAction* miFlipVertical = nullptr;
     QMenu* miLink = nullptr;
     std::array<QAction*, 5> miCom{};    // 1 to 4
     QAction* miGray = nullptr;
@@ -188,6 +208,11 @@ public:
     // The shared common dialog CMDialog1: keeps its filter position and default
     // extension from one use to the next.
     FileDialogRequest CMDialog1;
+    // The newer commands keep dialogs of their own, so that they change nothing CMDialog1 keeps.
+    FileDialogRequest importImageDialog;
+    FileDialogRequest exportPngDialog;
+    // The "Import Image" dialog's settings, kept from one OK to the next for the run.
+    ImportImageSettings importImageSettings;
 
     // The hidden work picture Picture4 (3645 x 1905 twips): bitmaps pass to and
     // from the link component through it.
@@ -225,6 +250,7 @@ private:
     void showFile();
     void showCommandState();
     void showHistory();
+    void showPasteOffered();
 
     frmExit* exitWindow = nullptr;
     frmAbout* aboutWindow = nullptr;

@@ -1,7 +1,7 @@
 // pixoram-cli info: what a picture file holds, for people or as JSON.
 #include "cli/CliCommands.h"
 #include "cli/CliReport.h"
-#include "cli/InputPicture.h"
+#include "files/InputPicture.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -2,7 +2,7 @@
 #include "cli/CalcNameOption.h"
 #include "cli/CliCommands.h"
 #include "cli/CliReport.h"
-#include "cli/InputPicture.h"
+#include "files/InputPicture.h"
 #include "cli/OutputFile.h"
 #include "link/CalcModel.h"
 #include "link/CalcVariable.h"

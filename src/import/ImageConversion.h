@@ -25,6 +25,7 @@ struct ConversionOptions {
     int contrast = 0;      // -100 to 100
     bool invert = false;
     int rotation = 0;      // clockwise degrees: 0, 90, 180 or 270
+    bool operator==(const ConversionOptions&) const = default;
 };
 
 // The grey levels (0 black to 255 white) that land on the cells, before any

@@ -4,6 +4,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -195,4 +196,18 @@ void Canvas::dropEvent(QDropEvent* event)
     }
     event->acceptProposedAction();
     emit filesDropped(paths);
+}
+
+void Canvas::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        emit arrowKeyPressed(event->key(), event->modifiers().testFlag(Qt::ShiftModifier));
+        return;
+    default:
+        QFrame::keyPressEvent(event);
+    }
 }

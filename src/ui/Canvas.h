@@ -42,6 +42,8 @@ signals:
     void mouseMoved(int buttons, float X, float Y);
     void mouseReleased(int button, float X, float Y);
     void filesDropped(const QStringList& paths);
+    // key: Qt::Key_Left, Key_Right, Key_Up or Key_Down.
+    void arrowKeyPressed(int key, bool shiftHeld);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +53,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CanvasPoint unitsAt(QPointF widgetPos) const;

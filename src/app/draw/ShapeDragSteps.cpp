@@ -35,3 +35,14 @@ void moveOutline(frmPixoram& window, ToolShape shape, float X, float Y, int16_t 
         window.Radius = dragRadius(window.StartX, window.StartY, column, row);
     window.rubberBand.show(*window.Picture1, shapeOutline(shape, shapeDragOf(window)));
 }
+
+void outsideGesture(frmPixoram& window, const std::function<void()>& command)
+{
+    const Tool* tool = findTool(window.CurrentTool);
+    const bool stroking = window.document.inStep() && tool && tool->shape == ToolShape::Freehand;
+    endShapeDrag(window);
+    window.document.endStep();
+    command();
+    if (stroking)
+        window.document.beginStep(QString::fromLatin1(tool->caption));
+}

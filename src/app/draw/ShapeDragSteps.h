@@ -5,6 +5,7 @@
 #include "draw/ToolTable.h"
 
 #include <cstdint>
+#include <functional>
 
 class frmPixoram;
 
@@ -19,3 +20,7 @@ void endShapeDrag(frmPixoram& window);
 
 // The outline follows the mouse at (X, Y), over cell (column, row).
 void moveOutline(frmPixoram& window, ToolShape shape, float X, float Y, int16_t column, int16_t row);
+
+// Runs a command that is a step of its own (or moves in the history) while the mouse may be
+// drawing: a shape drag is dropped first; a pen or eraser stroke goes on as a new step after it.
+void outsideGesture(frmPixoram& window, const std::function<void()>& command);

@@ -1,5 +1,5 @@
 #pragma once
-// An input file of pixoram-cli: a calculator picture file or an image import reads.
+// A picture file or an image file, as the image import and pixoram-cli read it.
 
 #include "link/CalcModel.h"
 

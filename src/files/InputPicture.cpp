@@ -1,4 +1,4 @@
-#include "cli/InputPicture.h"
+#include "files/InputPicture.h"
 
 #include "files/PictureKind.h"
 #include "import/ImageLimits.h"
