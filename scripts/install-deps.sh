@@ -11,7 +11,7 @@ runtime=(
   fonts-dejavu-core fonts-liberation2
 )
 testing=(
-  xvfb xauth x11-apps imagemagick poppler-utils xdotool
+  xvfb xauth x11-apps imagemagick poppler-utils xdotool xclip
   cups printer-driver-cups-pdf
   clang libclang-rt-14-dev
   desktop-file-utils appstream lintian xdg-utils libfile-mimeinfo-perl shared-mime-info man-db
