@@ -128,21 +128,32 @@ private slots:
     void rotationTurnsClockwise_data()
     {
         QTest::addColumn<int>("degrees");
-        QTest::newRow("90") << 90;
-        QTest::newRow("180") << 180;
-        QTest::newRow("270") << 270;
+        QTest::addColumn<int>("size");
+        const std::pair<const char*, SizeMode> sizes[] = {
+            {"Fit", SizeMode::Fit}, {"Fill", SizeMode::Fill}, {"Stretch", SizeMode::Stretch}, {"Natural", SizeMode::Natural}};
+        for (int degrees : {90, 180, 270}) {
+            for (const auto& [name, size] : sizes)
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(degrees).arg(QLatin1String(name)))) << degrees << int(size);
+        }
     }
     void rotationTurnsClockwise()
     {
         QFETCH(int, degrees);
-        QRandomGenerator random(degrees);
-        const QImage image = greyImage(degrees == 180 ? 240 : 103, degrees == 180 ? 103 : 240,
-                                       [&random](int, int) { return random.bounded(2) ? 0 : 255; });
+        QFETCH(int, size);
+        // Neither a whole multiple nor a whole fraction of the cells, so that every span has parts.
+        QRandomGenerator random(degrees + size);
+        const QImage image = greyImage(317, 251, [&random](int, int) { return int(random.bounded(256)); });
         ConversionOptions options;
         options.rotation = degrees;
-        // Qt turns by multiples of 90 degrees pixel for pixel, clockwise for positive angles.
+        options.size = SizeMode(size);
         ConversionOptions unturned;
-        QVERIFY(convertImage(image, options) == convertImage(image.transformed(QTransform().rotate(degrees)), unturned));
+        unturned.size = options.size;
+        // Qt turns by multiples of 90 degrees pixel for pixel, clockwise for positive angles.
+        const GreyCells turned = greyCells(image, options);
+        const GreyCells expected = greyCells(image.transformed(QTransform().rotate(degrees)), unturned);
+        QVERIFY(turned.covered == expected.covered);
+        for (size_t i = 0; i < turned.level.size(); ++i)
+            QVERIFY2(std::abs(turned.level[i] - expected.level[i]) < 1e-3f, qPrintable(QString::number(i)));
     }
 
     void floydSteinbergKeepsTheDarknessOfEveryBlock_data()
