@@ -8,9 +8,9 @@ void frmPixoram::miImportImage_Click()
 {
     importImageDialog.mode = FileDialogRequest::Mode::Open;
     importImageDialog.title = QStringLiteral("Import Image");
+    // The dialog matches the patterns whatever the case of the names.
     importImageDialog.filter = QStringLiteral(
-        "Pictures and images|*.92i;*.9xi;*.v2i;*.png;*.bmp;*.ico;*.rle;*.wmf;*.jpg;*.jpeg;*.gif;"
-        "*.92I;*.9XI;*.V2I;*.PNG;*.BMP;*.ICO;*.RLE;*.WMF;*.JPG;*.JPEG;*.GIF|All files|*");
+        "Pictures and images|*.92i;*.9xi;*.v2i;*.png;*.bmp;*.ico;*.rle;*.wmf;*.jpg;*.jpeg;*.gif|All files|*");
     const std::optional<FileDialogAnswer> answer = dialogs.showFileDialog(this, importImageDialog);
     if (!answer)
         return;
