@@ -109,11 +109,15 @@ void TestMainWindow::menusAreLaidOutWithTheirKeys()
 {
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
-    QCOMPARE(captions(w.miFile), QStringList({"&Open [Ctrl+O]", "&Save [Ctrl+S]", "S&ave As... [Ctrl+A]", "-",
-                                              "&Import", "-", "&Print [Ctrl+P]", "Page Setup", "-",
-                                              "E&xit [Ctrl+X]"}));
+    QCOMPARE(captions(w.miFile), QStringList({"&Open [Ctrl+O]", "&Save [Ctrl+S]", "S&ave As... [Ctrl+A]",
+                                              "Export PNG...", "-", "&Import", "Import Image...", "-",
+                                              "&Print [Ctrl+P]", "Page Setup", "-", "E&xit [Ctrl+X]"}));
     QCOMPARE(captions(w.miDraw),
-             QStringList({"&ClrDraw  [Ctrl+C]", "Tools...", "&Undo [Ctrl+Z]", "&Redo [Ctrl+Y]"}));
+             QStringList({"&ClrDraw  [Ctrl+C]", "Tools...", "&Undo [Ctrl+Z]", "&Redo [Ctrl+Y]", "-",
+                          "Copy Picture [Ctrl+Shift+C]", "Paste Picture [Ctrl+V]", "-", "Invert", "Flip Horizontal",
+                          "Flip Vertical"}));
+    QCOMPARE(w.miCopyPicture->shortcuts().value(1), QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    QCOMPARE(w.miPastePicture->shortcuts().value(1), QKeySequence(Qt::SHIFT | Qt::Key_Insert));
     QCOMPARE(w.miRedo->shortcuts().value(1), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     QCOMPARE(captions(w.miTools), QStringList({"Pen", "Erase", "Line", "WhLine", "Box", "WhBox", "Bar", "WhBar",
                                                "Circle", "WhCircle", "Ellipse", "WhEllipse"}));
