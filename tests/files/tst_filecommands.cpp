@@ -8,6 +8,7 @@
 #include "link/CalcCharset.h"
 #include "picture/Canvas.h"
 #include "support/ScriptedDialogs.h"
+#include "support/SpecialFiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -89,6 +90,8 @@ private slots:
     void drop_data();
     void drop();
     void dropThroughTheCanvas();
+    void nonRegularFilesAreRefused_data();
+    void nonRegularFilesAreRefused();
     void saveAs_data();
     void saveAs();
     void saveAsFailureKeepsPictureUnsaved_data();
@@ -319,6 +322,65 @@ void TestFileCommands::dropThroughTheCanvas()
     QCOMPARE(window.Text2->text(), "moon");
 }
 
+void TestFileCommands::nonRegularFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<SpecialFile>("kind");
+    QTest::addColumn<QString>("reason");
+    const QList<std::tuple<const char*, SpecialFile, QString>> kinds = {
+        {"folder", SpecialFile::Folder, "folder"},
+        {"FIFO", SpecialFile::Fifo, "FIFO"},
+        {"socket", SpecialFile::Socket, "socket"},
+        {"link to /dev/zero", SpecialFile::Device, "device"},
+    };
+    for (const char* command : {"command line", "Open", "drop", "Import"}) {
+        for (const auto& [name, kind, reason] : kinds)
+            QTest::addRow("%s, %s", command, name) << QString(command) << kind << reason;
+    }
+}
+
+// Every way in refuses them before opening anything: a FIFO would otherwise
+// wait for a writer for ever, and /dev/zero never ends.
+void TestFileCommands::nonRegularFilesAreRefused()
+{
+    QFETCH(QString, command);
+    QFETCH(SpecialFile, kind);
+    QFETCH(QString, reason);
+    const QString special = makeSpecialFile(path("special.92i"), kind);
+    ScriptedDialogs dialogs;
+    const bool atStartUp = command == "command line";
+    frmPixoram window(dialogs, atStartUp ? special : QString());
+    if (!atStartUp)
+        drawPicture(window, kSmallPicture);
+    const WindowState before = windowState(window);
+
+    if (command == "Open") {
+        dialogs.fileAnswers.push_back({special, 1});
+        window.miOpen_Click();
+    } else if (command == "drop") {
+        window.Picture1_OLEDragDrop({special});
+    } else if (command == "Import") {
+        dialogs.fileAnswers.push_back({special, 1});
+        window.miImport_Click();
+    }
+
+    if (command == "Import") {
+        QCOMPARE(dialogs.messages.size(), 0);
+        QVERIFY(window.Picture2->isHidden());
+    } else {
+        QCOMPARE(dialogs.messages.size(), 1);
+        const QString text = dialogs.messages[0].text;
+        QVERIFY2(text.startsWith("Cannot open the picture file"), qPrintable(text));
+        QVERIFY2(text.contains(QDir::toNativeSeparators(special)) && text.contains(reason), qPrintable(text));
+    }
+    if (atStartUp)
+        QCOMPARE(window.windowTitle(), "Pixoram - 2.7");
+    const WindowState after = windowState(window);
+    QCOMPARE(after.grid, before.grid);
+    QCOMPARE(after.currentFile, before.currentFile);
+    QCOMPARE(after.status, before.status);
+}
+
 void TestFileCommands::saveAs_data()
 {
     QTest::addColumn<QString>("typed");
@@ -472,11 +534,14 @@ void TestFileCommands::saveFailure_data()
     QTest::addColumn<QString>("variable");
     QTest::addColumn<bool>("locked");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("reason");  // in the details; empty: no details
     QTest::addColumn<bool>("markedSaved");
-    QTest::newRow("unwritable folder") << "locked/old.9xi" << "picture" << true << "NOT saved!" << true;
-    QTest::newRow("no calculator code") << "old.9xi" << QString::fromUtf8("月") << false << "NOT saved!" << true;
-    QTest::newRow("bitmap") << "old.bmp" << "picture" << false << "is not a calculator picture file" << false;
-    QTest::newRow("no file yet") << "" << "picture" << false << "has no file yet" << false;
+    QTest::newRow("unwritable folder") << "locked/old.9xi" << "picture" << true << "NOT saved!"
+                                       << "cannot be written" << true;
+    QTest::newRow("no calculator code") << "old.9xi" << QString::fromUtf8("月") << false << "NOT saved!"
+                                        << "calculator name cannot be used" << true;
+    QTest::newRow("bitmap") << "old.bmp" << "picture" << false << "is not a calculator picture file" << "" << false;
+    QTest::newRow("no file yet") << "" << "picture" << false << "has no file yet" << "" << false;
 }
 
 void TestFileCommands::saveFailure()
@@ -485,6 +550,7 @@ void TestFileCommands::saveFailure()
     QFETCH(QString, variable);
     QFETCH(bool, locked);
     QFETCH(QString, message);
+    QFETCH(QString, reason);
     QFETCH(bool, markedSaved);
     QDir().mkdir(path("locked"));
     const QString target = fileName.isEmpty() ? QString() : path(fileName);
@@ -503,9 +569,16 @@ void TestFileCommands::saveFailure()
     window.miSave_Click();
 
     QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY2(dialogs.messages[0].text.contains(message), qPrintable(dialogs.messages[0].text));
-    QCOMPARE(dialogs.messages[0].title, "Save Error!");
-    QCOMPARE(dialogs.messages[0].icon, markedSaved ? MessageRequest::Icon::None : MessageRequest::Icon::Exclamation);
+    const MessageRequest& shown = dialogs.messages[0];
+    QVERIFY2(shown.text.contains(message), qPrintable(shown.text));
+    QCOMPARE(shown.title, "Save Error!");
+    QCOMPARE(shown.icon, markedSaved ? MessageRequest::Icon::None : MessageRequest::Icon::Exclamation);
+    if (markedSaved)
+        QCOMPARE(shown.text, "NOT saved!");  // the details say where and why
+    QVERIFY2(reason.isEmpty() == shown.detailedText.isEmpty(), qPrintable(shown.detailedText));
+    QVERIFY2(shown.detailedText.contains(reason), qPrintable(shown.detailedText));
+    if (!reason.isEmpty())
+        QVERIFY2(shown.detailedText.contains(QDir::toNativeSeparators(target)), qPrintable(shown.detailedText));
     QCOMPARE(window.miOpen->isEnabled(), markedSaved);
     if (!target.isEmpty())
         QCOMPARE(readBytes(target), old);
