@@ -129,8 +129,8 @@ bool replaceFile(const QString& target, const FileWriter& write, QString& reason
     if (!targetReplaceable(name, old, exists, reason))
         return false;
 
-    // A short name of its own, so that a target name at the filesystem's limit
-    // fails at the rename, not here.
+    // A short name of its own: a target name at the filesystem's length limit
+    // leaves no room for a suffix.
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     QByteArray temporary = folder + "/.pixoram-XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
