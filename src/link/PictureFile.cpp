@@ -74,8 +74,8 @@ QString tiFilesErrorText(int code)
     return text;
 }
 
-std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray& fileBytes, int& code,
-                                                 QString& reason)
+std::optional<PictureFileFacts> readPictureFileFacts(CalcKind kind, const QByteArray& fileBytes, int& code,
+                                                     QString& reason)
 {
     ensureTiLibrariesReady();
     ScratchFile scratch(kind);
@@ -116,16 +116,29 @@ std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray
                      .arg(QString::fromLatin1(tifiles_vartype2string(tiCalcModel(kind), entry->type)));
         return std::nullopt;
     }
-    if (content->checksum != content->stored_checksum) {
-        reason = QStringLiteral("the file is damaged: its checksum does not match its contents.");
-        return std::nullopt;
-    }
     code = 0;
-    PictureFileEntry picture;
+    PictureFileFacts facts;
+    facts.comment = QByteArray(content->comment, static_cast<int>(qstrnlen(content->comment, 40)));
+    facts.checksumMatches = content->checksum == content->stored_checksum;
+    PictureFileEntry& picture = facts.entry;
     picture.folder = QByteArray(entry->folder, static_cast<int>(qstrnlen(entry->folder, 8)));
     picture.name = QByteArray(entry->name, static_cast<int>(qstrnlen(entry->name, 8)));
     picture.data = QByteArray(reinterpret_cast<const char*>(entry->data), static_cast<int>(entry->size));
-    return picture;
+    return facts;
+}
+
+std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray& fileBytes, int& code,
+                                                 QString& reason)
+{
+    std::optional<PictureFileFacts> facts = readPictureFileFacts(kind, fileBytes, code, reason);
+    if (!facts)
+        return std::nullopt;
+    if (!facts->checksumMatches) {
+        code = TiFilesError::InvalidFile;
+        reason = QStringLiteral("the file is damaged: its checksum does not match its contents.");
+        return std::nullopt;
+    }
+    return facts->entry;
 }
 
 bool writePictureFile(CalcKind kind, const PictureFileEntry& entry, const QString& path, int& code, QString& reason)

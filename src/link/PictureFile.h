@@ -23,6 +23,13 @@ struct PictureFileEntry {
     QByteArray data;
 };
 
+// A picture file's entry with what else the file tells about it.
+struct PictureFileFacts {
+    PictureFileEntry entry;
+    QByteArray comment;  // calculator bytes, at most 40
+    bool checksumMatches = true;
+};
+
 // The extension libtifiles2 knows this model's picture files by: "92i", "9xi", "v2i".
 QString pictureFileExtension(CalcKind kind);
 
@@ -32,6 +39,10 @@ QString pictureFileExtension(CalcKind kind);
 // left to decodePictureVariable.
 std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray& fileBytes, int& code,
                                                  QString& reason);
+
+// The same, for a file whose checksum may be wrong: checksumMatches tells.
+std::optional<PictureFileFacts> readPictureFileFacts(CalcKind kind, const QByteArray& fileBytes, int& code,
+                                                     QString& reason);
 
 // Writes a picture file of this model's kind holding the entry into the file at
 // path, which it truncates; false, with code and reason, unless all of it got there.
