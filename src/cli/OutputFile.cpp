@@ -1,8 +1,8 @@
 #include "cli/OutputFile.h"
 
+#include "files/ReplaceFile.h"
 #include "link/CalcModel.h"
 #include "link/CalcVariable.h"
-#include "link/FileBytes.h"
 #include "picture/PictureDefaults.h"
 #include "picture/WorkPicture.h"
 
@@ -104,7 +104,7 @@ QByteArray encodeBlackWhite(const QImage& image, OutputKind kind, bool pbmPlain)
 
 bool writeBlackWhiteImage(const QString& path, OutputKind kind, const QImage& image, bool pbmPlain, QString& reason)
 {
-    return writeFileSafely(path, encodeBlackWhite(image, kind, pbmPlain), reason);
+    return replaceFile(path, encodeBlackWhite(image, kind, pbmPlain), reason);
 }
 
 bool writePicture(const QString& path, OutputKind kind, const PictureGrid& grid, const QString& fullName,

@@ -1,6 +1,7 @@
 #include "files/InputPicture.h"
 
 #include "files/PictureKind.h"
+#include "files/ReadRegularFile.h"
 #include "import/ImageLimits.h"
 #include "import/ImageRecognition.h"
 #include "import/ImportImage.h"
@@ -8,8 +9,6 @@
 #include "link/PictureFile.h"
 #include "link/PictureVariableData.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -108,33 +107,11 @@ std::optional<InputPicture> readCalcFile(CalcKind kind, const QByteArray& bytes,
 
 std::optional<InputPicture> readInputPicture(const QString& path, bool acceptWrongChecksum, QString& reason)
 {
-    // Looked at before opening: opening a FIFO would wait for a writer, and a
-    // device or a huge file would be read without end.
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        reason = QStringLiteral("the file does not exist.");
+    QByteArray bytes;
+    if (!readRegularFile(path, kMaxImportFileBytes + 1, bytes, reason))
         return std::nullopt;
-    }
-    if (info.isDir()) {
-        reason = QStringLiteral("it is a folder, not a picture file.");
-        return std::nullopt;
-    }
-    if (!info.isFile()) {
-        reason = QStringLiteral("it is not a regular file.");
-        return std::nullopt;
-    }
-    if (info.size() > kMaxImportFileBytes) {
-        reason = QStringLiteral("the file is too large (%1 bytes; at most %2).").arg(info.size()).arg(kMaxImportFileBytes);
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(kMaxImportFileBytes);
-    if (file.error() != QFileDevice::NoError) {
-        reason = QStringLiteral("the file cannot be read (%1).").arg(file.errorString());
+    if (bytes.size() > kMaxImportFileBytes) {
+        reason = QStringLiteral("the file is too large (at most %1 bytes).").arg(kMaxImportFileBytes);
         return std::nullopt;
     }
 

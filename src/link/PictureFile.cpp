@@ -12,7 +12,7 @@
 namespace {
 
 // Scratch files never need to reach a disk: where the system keeps a folder in
-// memory they go there, which spares a save the disk's latency.
+// memory they go there, which spares a read the disk's latency.
 QString scratchFolder()
 {
     static const QString folder = [] {
@@ -22,9 +22,9 @@ QString scratchFolder()
     return folder;
 }
 
-// libtifiles2 reads and writes files by name and picks the model from the
-// extension, so every file it touches is a scratch file of ours named with the
-// model's own extension. The scratch file is removed when this goes out of scope.
+// libtifiles2 reads files by name and picks the model from the extension, so
+// every file it reads is a scratch copy of ours named with the model's own
+// extension. The scratch file is removed when this goes out of scope.
 class ScratchFile {
 public:
     explicit ScratchFile(CalcKind kind)
@@ -141,33 +141,33 @@ std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray
     return facts->entry;
 }
 
-std::optional<QByteArray> buildPictureFile(CalcKind kind, const PictureFileEntry& entry, int& code, QString& reason)
+bool writePictureFile(CalcKind kind, const PictureFileEntry& entry, const QString& path, int& code, QString& reason)
 {
     ensureTiLibrariesReady();
     const FileContentPtr content = makePictureContent(tiCalcModel(kind), entry.folder, entry.name, entry.data);
     if (!content) {
         code = TiFilesError::FileIo;
         reason = QStringLiteral("out of memory.");
-        return std::nullopt;
+        return false;
     }
-    ScratchFile scratch(kind);
-    if (!scratch.create({})) {
-        code = TiFilesError::FileIo;
-        reason = QStringLiteral("a temporary file could not be made (%1).").arg(scratch.errorString());
-        return std::nullopt;
-    }
-    const int result = tifiles_file_write_regular(scratch.nativeName().constData(), content.get(), nullptr);
+    const int result = tifiles_file_write_regular(QFile::encodeName(path).constData(), content.get(), nullptr);
     if (result != 0) {
         code = result;
         reason = QStringLiteral("the calculator file could not be made (%1).").arg(tiFilesErrorText(result));
-        return std::nullopt;
+        return false;
     }
-    QFile written(QFile::decodeName(scratch.nativeName()));
-    if (!written.open(QIODevice::ReadOnly)) {
+    // The library reports success even when its writes failed (a full disk
+    // leaves an empty file), so the size is checked: an 86-byte header, the
+    // variable's data and a 2-byte checksum.
+    const qint64 expected = 86 + entry.data.size() + 2;
+    const qint64 size = QFileInfo(path).size();
+    if (size != expected) {
         code = TiFilesError::FileIo;
-        reason = QStringLiteral("the temporary file could not be read back (%1).").arg(written.errorString());
-        return std::nullopt;
+        reason = QStringLiteral("the file cannot be written (only %1 of %2 bytes reached it; the disk may be full).")
+                     .arg(size)
+                     .arg(expected);
+        return false;
     }
     code = 0;
-    return written.readAll();
+    return true;
 }

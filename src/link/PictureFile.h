@@ -44,9 +44,10 @@ std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray
 std::optional<PictureFileFacts> readPictureFileFacts(CalcKind kind, const QByteArray& fileBytes, int& code,
                                                      QString& reason);
 
-// The bytes of a picture file of this model's kind holding the entry.
+// Writes a picture file of this model's kind holding the entry into the file at
+// path, which it truncates; false, with code and reason, unless all of it got there.
 // Precondition: folder and name hold at most 8 bytes each.
-std::optional<QByteArray> buildPictureFile(CalcKind kind, const PictureFileEntry& entry, int& code, QString& reason);
+bool writePictureFile(CalcKind kind, const PictureFileEntry& entry, const QString& path, int& code, QString& reason);
 
 // libtifiles2's short text for one of its error codes, such as "invalid file".
 QString tiFilesErrorText(int code);

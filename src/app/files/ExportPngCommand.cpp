@@ -1,7 +1,8 @@
-// File > Export PNG...: the picture as a one-bit PNG, cell for pixel or enlarged 4x.
+// File > Export PNG...: the picture as a one-bit PNG, cell for pixel or enlarged 4x, replacing a
+// file only once the new one is on disk.
 #include "app/frmPixoram.h"
 #include "files/PicturePng.h"
-#include "link/FileBytes.h"
+#include "files/ReplaceFile.h"
 
 #include <QDir>
 
@@ -21,7 +22,7 @@ void frmPixoram::miExportPng_Click()
     exportPngDialog.filterIndex = answer->filterIndex;
     const int scale = answer->filterIndex == 2 ? 4 : 1;
     QString reason;
-    if (!writeFileSafely(answer->path, picturePng(grid, scale), reason)) {
+    if (!replaceFile(answer->path, picturePng(grid, scale), reason)) {
         dialogs.showMessage(this, {QStringLiteral("The picture could not be exported to \"%1\":\n%2")
                                        .arg(QDir::toNativeSeparators(answer->path), reason),
                                    QStringLiteral("Export PNG"), MessageRequest::Icon::Exclamation});
