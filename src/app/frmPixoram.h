@@ -208,7 +208,7 @@ public:
     // The shared common dialog CMDialog1: keeps its filter position and default
     // extension from one use to the next.
     FileDialogRequest CMDialog1;
-    // The newer commands keep dialogs of their own, so that they change nothing CMDialog1 keeps.
+    // Import Image and Export PNG keep dialogs of their own: they change nothing CMDialog1 keeps.
     FileDialogRequest importImageDialog;
     FileDialogRequest exportPngDialog;
     // The "Import Image" dialog's settings, kept from one OK to the next for the run.
