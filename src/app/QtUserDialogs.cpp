@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -38,6 +39,7 @@ MessageAnswer QtUserDialogs::showMessage(QWidget* parent, const MessageRequest& 
     QMessageBox box(parent);
     box.setWindowTitle(request.title.isEmpty() ? QStringLiteral("Pixoram") : request.title);
     box.setText(request.text);
+    box.setDetailedText(request.details);
     box.setIcon(request.icon == MessageRequest::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     if (request.buttons == MessageRequest::Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -88,6 +90,23 @@ bool QtUserDialogs::showPrintDialog(QWidget* parent, QPrinter& printer)
     const bool accepted = dialog.exec() == QDialog::Accepted;
     returnFocusTo(parent);
     return accepted;
+}
+
+std::optional<QString> QtUserDialogs::choosePicture(QWidget* parent, const QStringList& fullNames,
+                                                   const QString& preselected)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Receive Picture"));
+    dialog.setLabelText(QStringLiteral("Pictures on the calculator:"));
+    dialog.setComboBoxItems(fullNames);
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    if (fullNames.contains(preselected))
+        dialog.setTextValue(preselected);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    returnFocusTo(parent);
+    if (!accepted || dialog.textValue().isEmpty())
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 void QtUserDialogs::showModal(QDialog& window)

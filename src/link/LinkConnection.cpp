@@ -16,8 +16,18 @@ constexpr int kCableReadTimeout = 4;  // libticables' ERR_READ_TIMEOUT
 // The whole of one screen or variable: a real serial cable needs a few seconds.
 constexpr auto kTransferLimit = std::chrono::seconds(10);
 
-// The library insists on all five callbacks; nothing is shown while a transfer runs.
-void ignoreProgress() {}
+// The connection whose transfer runs now: the library's callbacks take no
+// argument, and transfers run one at a time on the calling thread.
+thread_local LinkConnection* running = nullptr;
+
+// The library insists on all five callbacks; only the packet counters are shown.
+void ignoreUpdate() {}
+
+void packetCounted()
+{
+    if (running && running->progress)
+        running->progress->packetCounted(running->update.cnt1, running->update.max1);
+}
 
 bool isVirtualLink(const CableChoice& choice) { return choice.model == CABLE_TIE; }
 
@@ -48,11 +58,17 @@ std::unique_ptr<LinkConnection> LinkConnection::attach(const CableChoice& choice
         return nullptr;
     }
     ticables_options_set_timeout(connection->cable, kByteTimeoutTenths);
+    if (!choice.device.isEmpty())
+        ticables_cable_set_device(connection->cable, choice.device.toLocal8Bit().constData());
     int present = 0;
-    if (ticables_cable_probe(connection->cable, &present) != 0 || !present) {
+    const int probed = ticables_cable_probe(connection->cable, &present);
+    if (probed != 0 || !present) {
+        const QString where = choice.device.isEmpty() ? QStringLiteral("this port") : choice.device;
         failure = isVirtualLink(choice)
                       ? LinkResult::failure(kNoFarEnd, QStringLiteral("no emulator on the virtual link"))
-                      : LinkResult::failure(kNoCable, QStringLiteral("no cable found on this port"));
+                      : LinkResult::failure(kNoCable, QStringLiteral("no cable found on %1%2").arg(
+                                                          where, probed ? QStringLiteral(": ") + tiErrorText(probed)
+                                                                        : QString()));
         return nullptr;
     }
     connection->calc = ticalcs_handle_new(calcModel);
@@ -61,7 +77,8 @@ std::unique_ptr<LinkConnection> LinkConnection::attach(const CableChoice& choice
         return nullptr;
     }
     CalcUpdate& update = connection->update;
-    update.start = update.stop = update.refresh = update.pbar = update.label = ignoreProgress;
+    update.start = update.stop = update.refresh = update.label = ignoreUpdate;
+    update.pbar = packetCounted;
     ticalcs_update_set(connection->calc, &update);
     if (const int code = ticalcs_cable_attach(connection->calc, connection->cable)) {
         ticalcs_handle_del(connection->calc);
@@ -87,7 +104,7 @@ LinkConnection::~LinkConnection()
         ticables_handle_del(cable);
 }
 
-LinkResult LinkConnection::transfer(const std::function<int(CalcHandle*)>& operation)
+LinkResult LinkConnection::transfer(const std::function<int(CalcHandle*)>& operation, TransferProgress* report)
 {
     if (isVirtualLink(choice) && !virtualLinkHasTwoEnds())
         return LinkResult::failure(kNoFarEnd, QStringLiteral("no emulator on the virtual link"));
@@ -99,11 +116,18 @@ LinkResult LinkConnection::transfer(const std::function<int(CalcHandle*)>& opera
     bool tooSlow = false;
     {
         TransferWatchdog watchdog(update.cancel, cable->timeout, kTransferLimit);
+        progress = report;
+        running = this;
         code = operation(calc);
+        running = nullptr;
+        progress = nullptr;
         tooSlow = watchdog.expired();
     }
-    if (code == 0)
+    if (code == 0) {
+        if (report)
+            report->finished();
         return LinkResult::success();
+    }
     if (tooSlow)
         return LinkResult::failure(kTooSlow, QStringLiteral("the calculator took too long"));
     return LinkResult::failure(code, tiErrorText(code));
