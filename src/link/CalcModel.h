@@ -43,9 +43,15 @@ public:
     [[nodiscard]] LinkResult ReceiveVariable(CalcVariable& variable);
 
     // Hears how far each later transfer has come: bytes done of bytes expected,
-    // done never going down within a transfer. Empty: nobody listens.
+    // done never going down within a transfer; and, where the cable lets it
+    // (the virtual link), every tenth of a second the transfer spends waiting
+    // for the calculator. Empty: nobody listens.
     using ProgressReport = std::function<void(int64_t done, int64_t total)>;
-    void SetProgress(ProgressReport report) { progress_ = std::move(report); }
+    void SetProgress(ProgressReport report, std::function<void()> waiting = {})
+    {
+        progress_ = std::move(report);
+        waiting_ = std::move(waiting);
+    }
 
 private:
     // The attached cable of the link settings, attaching it on first use.
@@ -60,4 +66,5 @@ private:
     // change or the model is destroyed.
     std::unique_ptr<LinkConnection> connection_;
     ProgressReport progress_;
+    std::function<void()> waiting_;
 };

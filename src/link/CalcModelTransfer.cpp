@@ -41,7 +41,7 @@ LinkResult CalcModel::transfer(const std::function<int(CalcHandle*)>& operation)
         return attached;
     if (!progress_)
         return connection_->transfer(operation);
-    TransferProgress progress(progress_);
+    TransferProgress progress(progress_, waiting_);
     return connection_->transfer(operation, &progress);
 }
 

@@ -15,6 +15,8 @@ constexpr auto kByteTimeout = std::chrono::milliseconds(kByteTimeoutTenths * 100
 constexpr int kCableReadTimeout = 4;  // libticables' ERR_READ_TIMEOUT
 // The whole of one screen or variable: a real serial cable needs a few seconds.
 constexpr auto kTransferLimit = std::chrono::seconds(10);
+// How often a transfer waiting for the calculator lets its watcher look.
+constexpr auto kWaitSlice = std::chrono::milliseconds(100);
 
 // The connection whose transfer runs now: the library's callbacks take no
 // argument, and transfers run one at a time on the calling thread.
@@ -39,9 +41,18 @@ int waitBeforeReading(CableHandle*, uint32_t, const CableEventData* event, void*
     if (event->type != CABLE_EVENT_TYPE_BEFORE_RECV)
         return event->retval;
     const auto& link = *static_cast<const LinkConnection*>(connection);
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(link.deadline - std::chrono::steady_clock::now());
-    const auto limit = std::clamp(left, std::chrono::milliseconds(0), kByteTimeout);
-    return link.input->waitForByte(limit) == VirtualLinkInput::Wait::Ready ? event->retval : kCableReadTimeout;
+    const auto end = std::min(link.deadline, std::chrono::steady_clock::now() + kByteTimeout);
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        const auto slice = std::clamp(left, std::chrono::milliseconds(0), kWaitSlice);
+        const VirtualLinkInput::Wait wait = link.input->waitForByte(slice);
+        if (wait == VirtualLinkInput::Wait::Ready)
+            return event->retval;
+        if (wait == VirtualLinkInput::Wait::Gone || left <= kWaitSlice)
+            return kCableReadTimeout;
+        if (link.progress)
+            link.progress->waiting();
+    }
 }
 
 }  // namespace

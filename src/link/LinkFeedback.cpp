@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr qint64 kShowIntervalMs = 100;
+
 void showInitialState(QProgressBar& bar)
 {
     bar.setRange(0, 100);
@@ -19,11 +21,26 @@ void showInitialState(QProgressBar& bar)
 
 ProgressBarFeed::ProgressBarFeed(CalcModel& model, QProgressBar& bar) : model_(model), bar_(bar)
 {
-    model_.SetProgress([this](int64_t done, int64_t total) {
-        bar_.setRange(0, static_cast<int>(total));
-        bar_.setValue(static_cast<int>(done));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    sinceShown_.start();
+    model_.SetProgress(
+        [this](int64_t done, int64_t total) {
+            done_ = done;
+            total_ = total;
+            showIfDue();
+        },
+        [this] { showIfDue(); });
+}
+
+void ProgressBarFeed::showIfDue()
+{
+    if (sinceShown_.elapsed() < kShowIntervalMs)
+        return;
+    if (total_ > 0) {
+        bar_.setRange(0, static_cast<int>(total_));
+        bar_.setValue(static_cast<int>(done_));
+    }
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    sinceShown_.start();
 }
 
 ProgressBarFeed::~ProgressBarFeed()
