@@ -1,10 +1,8 @@
 // The Link Settings menu, clicked through its items: cable code, port name, enabling and check marks.
 #include "app/frmPixoram.h"
-#include "link/CableChoice.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
-#include <QFile>
 #include <QtTest>
 
 class TestLinkSettings : public QObject {
@@ -12,10 +10,6 @@ class TestLinkSettings : public QObject {
 private slots:
     void clicks_data();
     void clicks();
-    void adaptersInNumberOrder_data();
-    void adaptersInNumberOrder();
-    void devicePathsAreSerialPorts_data();
-    void devicePathsAreSerialPorts();
     void vanishedAdapterGivesTheReason();
 };
 
@@ -69,52 +63,6 @@ void TestLinkSettings::clicks()
     for (QAction* item : items)
         marks += item->isChecked() ? QLatin1Char('X') : QLatin1Char('.');
     QCOMPARE(marks, checks);
-}
-
-void TestLinkSettings::adaptersInNumberOrder_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QStringList>("ports");
-    QTest::newRow("none") << QStringList{"ttyS0", "tty1"} << QStringList();
-    QTest::newRow("USB before ACM, 2 before 10")
-        << QStringList{"ttyACM0", "ttyUSB10", "ttyS0", "ttyUSB2", "ttyUSBx"} << QStringList{"ttyUSB2", "ttyUSB10", "ttyACM0"};
-}
-
-void TestLinkSettings::adaptersInNumberOrder()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QStringList, ports);
-    QTemporaryDir dev;
-    for (const QString& name : files) {
-        QFile file(dev.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QStringList expected;
-    for (const QString& port : ports)
-        expected << dev.filePath(port);
-    QCOMPARE(serialAdapterPorts(dev.path()), expected);
-}
-
-void TestLinkSettings::devicePathsAreSerialPorts_data()
-{
-    QTest::addColumn<int>("cableCode");
-    QTest::addColumn<QString>("portName");
-    QTest::addColumn<bool>("serial");  // a serial cable on that device
-    QTest::newRow("Gray on an adapter") << 1 << "/dev/ttyUSB0" << true;
-    QTest::newRow("Black on an adapter") << 2 << "/dev/ttyACM3" << true;
-    QTest::newRow("Gray on a path outside /dev") << 1 << "/tmp/ttyUSB0" << false;
-    QTest::newRow("USB keeps its own cable") << 5 << "/dev/ttyUSB0" << false;
-}
-
-void TestLinkSettings::devicePathsAreSerialPorts()
-{
-    QFETCH(int, cableCode);
-    QFETCH(QString, portName);
-    QFETCH(bool, serial);
-    const std::optional<CableChoice> choice = cableChoice(cableCode, portName);
-    QCOMPARE(choice && choice->device == portName, serial);
-    if (serial)
-        QVERIFY(choice->model == (cableCode == 1 ? CABLE_GRY : CABLE_BLK));
 }
 
 // An adapter unplugged after the menu listed it: the usual message, and where it went.
