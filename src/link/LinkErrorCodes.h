@@ -13,4 +13,5 @@ enum LinkErrorCode : int {
     kWrongType = -9,     // the variable asked for is not of the type asked for
     kShortData = -10,    // the calculator sent less data than its header announced
     kBadPicture = -11,   // the picture variable received is not a consistent picture
+    kNoPicture = -12,    // the calculator holds no picture variable at all
 };

@@ -1,5 +1,6 @@
 // Receive: a picture stored on the calculator in place of the current picture.
 #include "app/frmPixoram.h"
+#include "link/LinkErrorCodes.h"
 #include "link/LinkFeedback.h"
 #include "link/WorkPicture.h"
 
@@ -25,8 +26,8 @@ void frmPixoram::miReceive_Click()
         listed = TI92PlusCalc.ListPictures(pictures);
     }
     if (listed.ok() && pictures.isEmpty())
-        listed = LinkResult::failure(0, QStringLiteral("the calculator holds no picture"));
-    if (!listed.ok() || pictures.isEmpty()) {
+        listed = LinkResult::failure(kNoPicture, QStringLiteral("the calculator holds no picture"));
+    if (!listed.ok()) {
         dialogs.showMessage(this, linkFailureMessage(kReceiveError, listed));
         return;
     }
