@@ -6,7 +6,6 @@
 #include "link/LinkResult.h"
 
 #include <QString>
-
 #include <QStringList>
 
 #include <cstdint>
