@@ -47,6 +47,18 @@ void frmPixoram::markSavedAsCalculatorFile()
     Image11->setVisible(false);
 }
 
+// Like a file just opened, but with no file to save to: Save stays withheld.
+void frmPixoram::markPictureReceived()
+{
+    miOpen->setEnabled(true);
+    miSave->setEnabled(false);
+    miSaveAs->setEnabled(true);
+    miPrint->setEnabled(true);
+    Image11->setVisible(false);
+    Image5->setVisible(true);
+    Image8->setVisible(false);
+}
+
 void frmPixoram::markScreenshotTaken()
 {
     miOpen->setEnabled(false);

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <vector>
 #include <cstdint>
 
 class Canvas;
@@ -82,6 +83,9 @@ public:
     void miEmulator_Click();
     void Command1_Click();
     void Command2_Click();
+    void miReceive_Click();
+    void miLink_Opening();
+    void miPortDevice_Click(const QString& device);
     // print
     void miPrint_Click();
     void mipgset_Click();
@@ -94,6 +98,10 @@ public:
     // Returns false (after telling the user) when the file could not be read;
     // the picture and the window are then as they were.
     bool LoadPictureFile(const QString& path, bool atStartUp);
+    // Open's and Receive's picture in place of the current one: the grid from
+    // its picture (top-left, cut at 240 x 103), the Folder and Var boxes from
+    // its name, the tool parked and the canvas repainted.
+    void ReplacePicture(const CalcVariable& loaded);
     bool CheckFolderName();
     bool CheckVarName();
     // draw
@@ -109,6 +117,7 @@ public:
     void markSaved();                  // Save
     void markSavedAsCalculatorFile();  // Save As of a calculator file
     void markScreenshotTaken();        // Snap
+    void markPictureReceived();        // Receive
 
     // ---- Controls ----------------------------------------------------------
     Canvas* Picture1 = nullptr;
@@ -146,6 +155,7 @@ public:
     QAction* miSave = nullptr;
     QAction* miSaveAs = nullptr;
     QAction* miImport = nullptr;
+    QAction* miReceive = nullptr;  // "Receive Picture..."
     QAction* miPrint = nullptr;
     QAction* mipgset = nullptr;
     QAction* miExit = nullptr;
@@ -159,6 +169,8 @@ public:
     QAction* miBlack = nullptr;
     QAction* miUSB = nullptr;
     QAction* miEmulator = nullptr;
+    // The USB serial adapters present when the menu last opened, below COM4.
+    std::vector<QAction*> miPortDevice;
     QMenu* miHelp = nullptr;
     QAction* miInstructions = nullptr;
     QAction* miAbout = nullptr;

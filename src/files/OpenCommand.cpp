@@ -51,10 +51,15 @@ void frmPixoram::miOpen_Click()
     }
 
     CurrentFileName = path;
-    calcVariable = loaded;
     markFileLoaded();
-    ClearPicture();
     statusPanel1->setText(QFileInfo(path).fileName());
+    ReplacePicture(loaded);
+}
+
+void frmPixoram::ReplacePicture(const CalcVariable& loaded)
+{
+    calcVariable = loaded;
+    ClearPicture();
     const QString fullName = calcVariable.GetName();
     const qsizetype slash = fullName.indexOf(QLatin1Char('\\'));
     Text3->setText(slash < 0 ? QString() : fullName.left(slash));

@@ -1,10 +1,12 @@
 // Snap (Command1) and Send (Command2): the calculator's screen into the picture, the picture to the calculator.
 #include "app/frmPixoram.h"
+#include "link/LinkFeedback.h"
 #include "link/WorkPicture.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 namespace {
@@ -18,11 +20,6 @@ void runPendingEventsOnce()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-MessageRequest linkMessage(const QString& text)
-{
-    return MessageRequest{text, QString(), MessageRequest::Icon::None, MessageRequest::Buttons::Ok};
-}
-
 }  // namespace
 
 void frmPixoram::Command1_Click()
@@ -34,8 +31,14 @@ void frmPixoram::Command1_Click()
 
     TI92PlusCalc.SetLink(cableCode, portName);
     calcVariable.SetTypeCode(kPictureTypeCode);
-    if (!TI92PlusCalc.GetScreen(calcVariable).ok()) {
-        dialogs.showMessage(this, linkMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings.")));
+    LinkResult screen = LinkResult::success();
+    {
+        const ProgressBarFeed feed(TI92PlusCalc, *ProgressBar1);
+        screen = TI92PlusCalc.GetScreen(calcVariable);
+    }
+    if (!screen.ok()) {
+        dialogs.showMessage(
+            this, linkFailureMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings."), screen));
         return;
     }
     showBitmapIn(Picture4, calcVariable.GetPicture());
@@ -57,7 +60,13 @@ void frmPixoram::Command2_Click()
         Text2->setText(QStringLiteral("picture"));
     calcVariable.SetName(Text3->text() + QLatin1Char('\\') + Text2->text());
     TI92PlusCalc.SetLink(cableCode, portName);
-    if (!TI92PlusCalc.SendVariable(calcVariable).ok())
-        dialogs.showMessage(this, linkMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator")));
+    LinkResult sent = LinkResult::success();
+    {
+        const ProgressBarFeed feed(TI92PlusCalc, *ProgressBar1);
+        sent = TI92PlusCalc.SendVariable(calcVariable);
+    }
+    if (!sent.ok())
+        dialogs.showMessage(
+            this, linkFailureMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator"), sent));
     Command2->setText(QStringLiteral("Send"));
 }

@@ -24,3 +24,6 @@ void forEachBlackScreenCell(const QImage& workPicture, const std::function<void(
 
 // "ScreenShot mm-dd-yyyy, hh:mm:ss", on the 24-hour clock.
 QString screenshotComment(const QDateTime& when);
+
+// "Received mm-dd-yyyy, hh:mm:ss", on the 24-hour clock.
+QString receivedComment(const QDateTime& when);

@@ -109,7 +109,7 @@ void TestMainWindow::menusAreLaidOutWithTheirKeys()
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
     QCOMPARE(captions(w.miFile), QStringList({"&Open [Ctrl+O]", "&Save [Ctrl+S]", "S&ave As... [Ctrl+A]", "-",
-                                              "&Import", "-", "&Print [Ctrl+P]", "Page Setup", "-",
+                                              "&Import", "Receive Picture...", "-", "&Print [Ctrl+P]", "Page Setup", "-",
                                               "E&xit [Ctrl+X]"}));
     QCOMPARE(captions(w.miDraw), QStringList({"&ClrDraw  [Ctrl+C]", "Tools..."}));
     QCOMPARE(captions(w.miTools), QStringList({"Pen", "Erase", "Line", "WhLine", "Box", "WhBox", "Bar", "WhBar",
@@ -130,6 +130,7 @@ void TestMainWindow::commandStateRows_data()
     QTest::newRow("saved") << "markSaved" << "1111 000";
     QTest::newRow("saved as a calculator file") << "markSavedAsCalculatorFile" << "1111 000";
     QTest::newRow("screenshot") << "markScreenshotTaken" << "0011 100";
+    QTest::newRow("picture received") << "markPictureReceived" << "1011 010";
 }
 
 void TestMainWindow::commandStateRows()
@@ -148,6 +149,7 @@ void TestMainWindow::commandStateRows()
         {"markSaved", &frmPixoram::markSaved},
         {"markSavedAsCalculatorFile", &frmPixoram::markSavedAsCalculatorFile},
         {"markScreenshotTaken", &frmPixoram::markScreenshotTaken},
+        {"markPictureReceived", &frmPixoram::markPictureReceived},
     };
     (w.*rows.at(event))();
     QCOMPARE(commandState(w), state);
