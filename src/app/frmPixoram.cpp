@@ -179,6 +179,7 @@ void frmPixoram::createMenus()
     miFile->addSeparator();
     miImport = miFile->addAction(QStringLiteral("&Import"));
     miImportImage = miFile->addAction(QStringLiteral("Import Image..."));
+    miReceive = miFile->addAction(QStringLiteral("Receive Picture..."));
     miFile->addSeparator();
     miPrint = miFile->addAction(QStringLiteral("&Print"));
     miPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -249,6 +250,10 @@ void frmPixoram::connectHandlers()
     connect(miInvert, &QAction::triggered, this, &frmPixoram::miInvert_Click);
     connect(miFlipHorizontal, &QAction::triggered, this, &frmPixoram::miFlipHorizontal_Click);
     connect(miFlipVertical, &QAction::triggered, this, &frmPixoram::miFlipVertical_Click);
+    connect(miReceive, &QAction::triggered, this, &frmPixoram::miReceive_Click);
+    // Receive replaces the picture as Open does, so it is offered exactly when Open is.
+    connect(miOpen, &QAction::changed, miReceive, [this] { miReceive->setEnabled(miOpen->isEnabled()); });
+    connect(miLink, &QMenu::aboutToShow, this, &frmPixoram::miLink_Opening);
     connect(miPrint, &QAction::triggered, this, &frmPixoram::miPrint_Click);
     connect(mipgset, &QAction::triggered, this, &frmPixoram::mipgset_Click);
     connect(miExit, &QAction::triggered, this, &frmPixoram::miExit_Click);

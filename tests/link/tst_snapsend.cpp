@@ -285,6 +285,7 @@ void TestSnapSend::snapFailureEndsInLinkError()
 
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages[0].text, kLinkError);
+    QVERIFY(!dialogs.messages[0].detailedText.isEmpty());
     QCOMPARE(dialogs.messages[0].title, QString());
     QVERIFY(dialogs.messages[0].icon == MessageRequest::Icon::None);
     QVERIFY(dialogs.messages[0].buttons == MessageRequest::Buttons::Ok);
@@ -333,6 +334,7 @@ void TestSnapSend::sendFailureEndsInSendError()
 
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages[0].text, kSendError);
+    QVERIFY(!dialogs.messages[0].detailedText.isEmpty());
     QCOMPARE(dialogs.messages[0].title, QString());
     QVERIFY(dialogs.messages[0].icon == MessageRequest::Icon::None);
     QCOMPARE(w.Command2->text(), QStringLiteral("Send"));

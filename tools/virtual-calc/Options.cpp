@@ -9,9 +9,11 @@ namespace {
 
 void printUsage()
 {
-    std::fputs("usage: virtual-calc [--screen FILE] [--store DIR] [--lifetime SECONDS]\n"
-               "                    [--misbehave silent|die|garbage|refuse|trickle]\n"
+    std::fputs("usage: virtual-calc [--screen FILE] [--store DIR] [--lifetime SECONDS] [--var FILE]...\n"
+               "                    [--misbehave silent|die|garbage|refuse|trickle|slow]\n"
                "Plays a TI-92 Plus on the calculator end of the virtual link (CABLE_TIE, PORT_1).\n"
+               "Holds the variables of each --var file (any TI-89/92 family variable or group file)\n"
+               "and lists and hands them out on request.\n"
                "Prints \"ready\" once the link is open; exits after the lifetime (default 60 s).\n",
                stderr);
 }
@@ -23,7 +25,7 @@ std::optional<Options> parseOptions(int argc, char* argv[])
     static const std::map<std::string_view, Misbehaviour> misbehaviours = {
         {"silent", Misbehaviour::Silent},   {"die", Misbehaviour::Die},
         {"garbage", Misbehaviour::Garbage}, {"refuse", Misbehaviour::Refuse},
-        {"trickle", Misbehaviour::Trickle},
+        {"trickle", Misbehaviour::Trickle}, {"slow", Misbehaviour::Slow},
     };
     Options options;
     for (int i = 1; i < argc; ++i) {
@@ -36,6 +38,8 @@ std::optional<Options> parseOptions(int argc, char* argv[])
         const char* value = argv[++i];
         if (option == "--screen") {
             options.screenPath = value;
+        } else if (option == "--var") {
+            options.variableFiles.emplace_back(value);
         } else if (option == "--store") {
             options.storeDir = value;
         } else if (option == "--lifetime") {

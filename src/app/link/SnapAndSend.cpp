@@ -1,5 +1,6 @@
 // Snap (Command1) and Send (Command2): the calculator's screen into the picture, the picture to the calculator.
 #include "app/frmPixoram.h"
+#include "app/link/LinkFeedback.h"
 #include "link/ScreenImage.h"
 #include "picture/WorkPicture.h"
 
@@ -17,11 +18,6 @@ void runPendingEventsOnce()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-MessageRequest linkMessage(const QString& text)
-{
-    return MessageRequest{text, QString(), MessageRequest::Icon::None, MessageRequest::Buttons::Ok};
-}
-
 }  // namespace
 
 void frmPixoram::Command1_Click()
@@ -32,8 +28,14 @@ void frmPixoram::Command1_Click()
 
     TI92PlusCalc.SetLink(cableCode, portName);
     calcVariable.SetTypeCode(kPictureVariableTypeCode);
-    if (!TI92PlusCalc.GetScreen(calcVariable).ok()) {
-        dialogs.showMessage(this, linkMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings.")));
+    LinkResult screen = LinkResult::success();
+    {
+        const ProgressBarFeed feed(TI92PlusCalc, *ProgressBar1);
+        screen = TI92PlusCalc.GetScreen(calcVariable);
+    }
+    if (!screen.ok()) {
+        dialogs.showMessage(
+            this, linkFailureMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings."), screen));
         return;
     }
     showBitmapIn(Picture4, calcVariable.GetPicture());
@@ -59,7 +61,13 @@ void frmPixoram::Command2_Click()
         document.setVariable(kDefaultVariable);
     calcVariable.SetName(document.names().folder + QLatin1Char('\\') + document.names().variable);
     TI92PlusCalc.SetLink(cableCode, portName);
-    if (!TI92PlusCalc.SendVariable(calcVariable).ok())
-        dialogs.showMessage(this, linkMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator")));
+    LinkResult sent = LinkResult::success();
+    {
+        const ProgressBarFeed feed(TI92PlusCalc, *ProgressBar1);
+        sent = TI92PlusCalc.SendVariable(calcVariable);
+    }
+    if (!sent.ok())
+        dialogs.showMessage(
+            this, linkFailureMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator"), sent));
     Command2->setText(QStringLiteral("Send"));
 }
