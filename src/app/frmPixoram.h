@@ -11,7 +11,6 @@
 #include "picture/PictureDocument.h"
 #include "print/PageSetupValues.h"
 #include "ui/RubberBand.h"
-#include "ui/RubberBand.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -84,6 +83,8 @@ public:
     void miBlack_Click();
     void miUSB_Click();
     void miEmulator_Click();
+    void miTI92Plus_Click();
+    void miTI89_Click();
     void Command1_Click();
     void Command2_Click();
     // print
@@ -105,6 +106,10 @@ public:
     // Suspends the tool after a load: the next press on the canvas re-arms SavedTool.
     void parkTool();
     void checkToolItem(int index);
+    // link
+    // The calculator Snap and Send talk to, whose picture area the canvas shows:
+    // TI92Plus (the TI-92 Plus and Voyage 200) or TI89 (the TI-89 and TI-89 Titanium).
+    void chooseCalculator(CalcKind kind);
 
     // Command state: one function per row of the table of events; the document holds it.
     void markEmpty();                  // start-up, ClrDraw
@@ -165,6 +170,8 @@ public:
     QAction* miBlack = nullptr;
     QAction* miUSB = nullptr;
     QAction* miEmulator = nullptr;
+    QAction* miTI92Plus = nullptr;
+    QAction* miTI89 = nullptr;
     QMenu* miHelp = nullptr;
     QAction* miInstructions = nullptr;
     QAction* miAbout = nullptr;
@@ -198,10 +205,12 @@ public:
     CalcModel TI92Calc{CalcKind::TI92};
     CalcModel TI92PlusCalc{CalcKind::TI92Plus};
     CalcModel Voyage200Calc{CalcKind::Voyage200};
+    CalcModel TI89Calc{CalcKind::TI89};
 
     // Link settings.
     int32_t cableCode = 5;
     QString portName;
+    CalcKind calculator = CalcKind::TI92Plus;
 
     PageSetupValues pageSetup;
 
@@ -225,6 +234,8 @@ private:
     void showFile();
     void showCommandState();
     void showHistory();
+    // Status panel 2: the cell under the mouse, or nothing.
+    void showPosition(const QString& text);
 
     frmExit* exitWindow = nullptr;
     frmAbout* aboutWindow = nullptr;

@@ -57,7 +57,7 @@ LinkResult CalcModel::WriteFile(CalcVariable& variable)
         return LinkResult::failure(TiFilesError::CannotOpen, QStringLiteral("no file name was given."));
     int code = 0;
     const std::optional<QByteArray> bytes = buildPictureFile(
-        kind_, {name->folder, name->name, encodePictureVariable(variable.GetPicture())}, code, reason);
+        kind_, {name->folder, name->name, encodePictureVariable(variable.GetPicture(), pictureAreaOf(kind_))}, code, reason);
     if (!bytes)
         return LinkResult::failure(code, reason);
     if (!writeFileSafely(variable.fileName(), *bytes, reason))

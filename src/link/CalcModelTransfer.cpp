@@ -74,7 +74,7 @@ LinkResult CalcModel::SendVariable(CalcVariable& variable)
     if (!name)
         return LinkResult::failure(kBadName, reason);
     const FileContentPtr content = makePictureContent(tiCalcModel(kind_), name->folder, name->name,
-                                                      encodePictureVariable(variable.GetPicture()));
+                                                      encodePictureVariable(variable.GetPicture(), pictureAreaOf(kind_)));
     if (!content)
         return LinkResult::failure(kNoContent, QStringLiteral("the picture variable could not be made"));
     if (LinkResult attached = attachOnce(connection_, kind_, cableCode_, portName_); !attached.ok())

@@ -26,7 +26,7 @@ void frmPixoram::miOpen_Click()
     CMDialog1.mode = FileDialogRequest::Mode::Open;
     CMDialog1.fileName.clear();
     CMDialog1.title = QStringLiteral("Pixoram Open");
-    CMDialog1.filter = QStringLiteral("Readable Images (92i, 9xi, v2i)|*.92i;*.9xi;*.v2i");
+    CMDialog1.filter = QStringLiteral("Readable Images (92i, 9xi, v2i)|*.92i;*.9xi;*.v2i|TI-89 (89i)|*.89i");
     CMDialog1.filterIndex = 1;
     CMDialog1.confirmOverwrite = false;
     const std::optional<FileDialogAnswer> answer = dialogs.showFileDialog(this, CMDialog1);
@@ -62,6 +62,7 @@ void frmPixoram::miOpen_Click()
     forEachBlackCell(Picture4, 0, [&cells](int x, int y) { cells.setCell(x, y, 1); });
     document.replace(cells, names, path, QFileInfo(path).fileName());
     parkTool();
+    chooseCalculator(*kind);
 }
 
 void frmPixoram::Picture1_OLEDragDrop(const QStringList& paths)
@@ -73,5 +74,6 @@ void frmPixoram::Picture1_OLEDragDrop(const QStringList& paths)
                                    QStringLiteral("Drag/Drop Error"), MessageRequest::Icon::Exclamation});
         return;
     }
-    LoadPictureFile(path, false);
+    if (LoadPictureFile(path, false))
+        chooseCalculator(CalcKind::TI92);
 }

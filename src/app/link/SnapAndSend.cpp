@@ -1,4 +1,5 @@
 // Snap (Command1) and Send (Command2): the calculator's screen into the picture, the picture to the calculator.
+#include "app/files/CalculatorFiles.h"
 #include "app/frmPixoram.h"
 #include "link/ScreenImage.h"
 #include "picture/WorkPicture.h"
@@ -30,16 +31,17 @@ void frmPixoram::Command1_Click()
     CurrentTool = 1;
     document.setFile(QString(), QString());
 
-    TI92PlusCalc.SetLink(cableCode, portName);
+    CalcModel& model = calcModelOf(*this, calculator);
+    model.SetLink(cableCode, portName);
     calcVariable.SetTypeCode(kPictureVariableTypeCode);
-    if (!TI92PlusCalc.GetScreen(calcVariable).ok()) {
+    if (!model.GetScreen(calcVariable).ok()) {
         dialogs.showMessage(this, linkMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings.")));
         return;
     }
     showBitmapIn(Picture4, calcVariable.GetPicture());
     runPendingEventsOnce();
     std::vector<QPoint> cells;
-    forEachBlackScreenCell(Picture4, [&cells](int x, int y) { cells.emplace_back(x, y); });
+    forEachBlackScreenCell(Picture4, [&cells](int x, int y) { cells.emplace_back(x, y); }, calculator);
     document.beginStep(QStringLiteral("Snap"));
     document.plotCells(cells, 1);
     document.setComment(screenshotComment(QDateTime::currentDateTime()));
@@ -48,6 +50,8 @@ void frmPixoram::Command1_Click()
 
 void frmPixoram::Command2_Click()
 {
+    if (!acceptCellsLeftOut(*this, calculator, PictureDestination::Calculator))
+        return;
     Command2->setText(QStringLiteral("sending"));
     drawGridInto(Picture4, grid);
     runPendingEventsOnce();
@@ -58,8 +62,9 @@ void frmPixoram::Command2_Click()
     if (document.names().variable.isEmpty())
         document.setVariable(kDefaultVariable);
     calcVariable.SetName(document.names().folder + QLatin1Char('\\') + document.names().variable);
-    TI92PlusCalc.SetLink(cableCode, portName);
-    if (!TI92PlusCalc.SendVariable(calcVariable).ok())
+    CalcModel& model = calcModelOf(*this, calculator);
+    model.SetLink(cableCode, portName);
+    if (!model.SendVariable(calcVariable).ok())
         dialogs.showMessage(this, linkMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator")));
     Command2->setText(QStringLiteral("Send"));
 }
