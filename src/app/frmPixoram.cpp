@@ -10,6 +10,7 @@
 #include "ui/WindowCentring.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -213,6 +214,10 @@ void frmPixoram::createMenus()
     miTI89 = miLink->addAction(QStringLiteral("TI-89 / TI-89 Titanium"));
     for (QAction* item : {miGray, miBlack, miUSB, miEmulator, miTI92Plus, miTI89})
         item->setCheckable(true);
+    // One of the two calculators, shown as radio items.
+    auto* calculators = new QActionGroup(miLink);
+    calculators->addAction(miTI92Plus);
+    calculators->addAction(miTI89);
     miTI92Plus->setChecked(true);
 
     miHelp = menuBar()->addMenu(QStringLiteral("&Help"));
