@@ -14,6 +14,7 @@ testing=(
   xvfb xauth x11-apps imagemagick poppler-utils xdotool
   cups printer-driver-cups-pdf
   clang libclang-rt-14-dev
+  desktop-file-utils appstream lintian xdg-utils libfile-mimeinfo-perl shared-mime-info man-db
 )
 
 packages=("${runtime[@]}")

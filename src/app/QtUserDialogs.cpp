@@ -38,6 +38,7 @@ MessageAnswer QtUserDialogs::showMessage(QWidget* parent, const MessageRequest& 
     QMessageBox box(parent);
     box.setWindowTitle(request.title.isEmpty() ? QStringLiteral("Pixoram") : request.title);
     box.setText(request.text);
+    box.setDetailedText(request.detailedText);
     box.setIcon(request.icon == MessageRequest::Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     if (request.buttons == MessageRequest::Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

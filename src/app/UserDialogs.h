@@ -17,6 +17,7 @@ struct MessageRequest {
     QString title;  // empty: the application's default title, "Pixoram"
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
+    QString detailedText = {};  // behind the box's "Show Details..." button; empty for none
 };
 
 enum class MessageAnswer { Ok, Yes, No };

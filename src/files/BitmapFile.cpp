@@ -1,6 +1,6 @@
 #include "files/BitmapFile.h"
 
-#include "link/FileBytes.h"
+#include "files/ReplaceFile.h"
 
 #include <QBuffer>
 
@@ -12,5 +12,5 @@ bool saveBitmapSafely(const QImage& image, const QString& path, QString& reason)
         reason = QStringLiteral("the bitmap could not be made.");
         return false;
     }
-    return writeFileSafely(path, bytes, reason);
+    return replaceFile(path, bytes, reason);
 }

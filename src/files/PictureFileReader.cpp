@@ -1,7 +1,7 @@
 #include "files/PictureFileReader.h"
 
+#include "files/ReadRegularFile.h"
 #include "link/CalcCharset.h"
-#include "link/FileBytes.h"
 
 PictureFileContents ReadPictureFile(const QByteArray& bytes)
 {
@@ -27,7 +27,7 @@ PictureFileContents ReadPictureFile(const QByteArray& bytes)
 
 bool readPictureFileBytes(const QString& path, QByteArray& bytes, QString& reason)
 {
-    if (!readFileStart(path, kPictureFileMinimumSize, bytes, reason))
+    if (!readRegularFile(path, kPictureFileMinimumSize, bytes, reason))
         return false;
     if (bytes.size() < kPictureFileMinimumSize) {
         reason = QStringLiteral("the file is too short to be a picture file (%1 bytes; a picture file has at least %2).")

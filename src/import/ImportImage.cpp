@@ -1,5 +1,6 @@
 #include "import/ImportImage.h"
 
+#include "files/ReadRegularFile.h"
 #include "import/BitmapCompleteness.h"
 #include "import/IconImages.h"
 #include "import/ImageLimits.h"
@@ -7,7 +8,6 @@
 #include "import/WmfDecoder.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
 namespace {
@@ -79,11 +79,9 @@ std::optional<QImage> decodeImportImage(const QByteArray& bytes)
 
 std::optional<QImage> loadImportImage(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxImportFileBytes)
-        return std::nullopt;
-    const QByteArray bytes = file.read(kMaxImportFileBytes);
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    QString reason;
+    if (!readRegularFile(path, kMaxImportFileBytes + 1, bytes, reason) || bytes.size() > kMaxImportFileBytes)
         return std::nullopt;
     return decodeImportImage(bytes);
 }

@@ -16,5 +16,5 @@
 
 std::optional<QImage> decodeImportImage(const QByteArray& bytes);
 
-// Reads the file (at most kMaxImportFileBytes) and decodes it.
+// Reads the file, a regular file of at most kMaxImportFileBytes, and decodes it.
 std::optional<QImage> loadImportImage(const QString& path);

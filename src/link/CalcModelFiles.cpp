@@ -1,9 +1,10 @@
 // The file half of the model objects: picture files read into and written from a variable.
 #include "link/CalcModel.h"
 
+#include "files/ReadRegularFile.h"
+#include "files/ReplaceFile.h"
 #include "link/CalcName.h"
 #include "link/CalcVariable.h"
-#include "link/FileBytes.h"
 #include "link/PictureFile.h"
 #include "link/PictureVariableData.h"
 
@@ -15,7 +16,7 @@ constexpr qint64 kLargestPictureFile = 1 << 20;
 
 bool readWholeFile(const QString& path, QByteArray& bytes, QString& reason)
 {
-    if (!readFileStart(path, kLargestPictureFile + 1, bytes, reason))
+    if (!readRegularFile(path, kLargestPictureFile + 1, bytes, reason))
         return false;
     if (bytes.size() > kLargestPictureFile) {
         reason = QStringLiteral("the file is too large to be a picture file.");
@@ -55,12 +56,14 @@ LinkResult CalcModel::WriteFile(CalcVariable& variable)
         return LinkResult::failure(TiFilesError::FileIo, QStringLiteral("there is no picture to write."));
     if (variable.fileName().isEmpty())
         return LinkResult::failure(TiFilesError::CannotOpen, QStringLiteral("no file name was given."));
-    int code = 0;
-    const std::optional<QByteArray> bytes = buildPictureFile(
-        kind_, {name->folder, name->name, encodePictureVariable(variable.GetPicture(), pictureAreaOf(kind_))}, code, reason);
-    if (!bytes)
-        return LinkResult::failure(code, reason);
-    if (!writeFileSafely(variable.fileName(), *bytes, reason))
-        return LinkResult::failure(TiFilesError::CannotOpen, reason);
+    // The file is written straight into the temporary file that replaces the old one.
+    const PictureFileEntry entry{name->folder, name->name, encodePictureVariable(variable.GetPicture(), pictureAreaOf(kind_))};
+    int code = TiFilesError::CannotOpen;
+    const bool written = replaceFile(
+        variable.fileName(),
+        [&](const QString& path, QString& why) { return writePictureFile(kind_, entry, path, code, why); },
+        reason);
+    if (!written)
+        return LinkResult::failure(code != 0 ? code : TiFilesError::CannotOpen, reason);
     return LinkResult::success();
 }

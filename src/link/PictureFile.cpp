@@ -12,7 +12,7 @@
 namespace {
 
 // Scratch files never need to reach a disk: where the system keeps a folder in
-// memory they go there, which spares a save the disk's latency.
+// memory they go there, which spares a read the disk's latency.
 QString scratchFolder()
 {
     static const QString folder = [] {
@@ -22,9 +22,9 @@ QString scratchFolder()
     return folder;
 }
 
-// libtifiles2 reads and writes files by name and picks the model from the
-// extension, so every file it touches is a scratch file of ours named with the
-// model's own extension. The scratch file is removed when this goes out of scope.
+// libtifiles2 reads files by name and picks the model from the extension, so
+// every file it reads is a scratch copy of ours named with the model's own
+// extension. The scratch file is removed when this goes out of scope.
 class ScratchFile {
 public:
     explicit ScratchFile(CalcKind kind)
@@ -76,8 +76,8 @@ QString tiFilesErrorText(int code)
     return text;
 }
 
-std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray& fileBytes, int& code,
-                                                 QString& reason)
+std::optional<PictureFileFacts> readPictureFileFacts(CalcKind kind, const QByteArray& fileBytes, int& code,
+                                                     QString& reason)
 {
     ensureTiLibrariesReady();
     ScratchFile scratch(kind);
@@ -118,45 +118,58 @@ std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray
                      .arg(QString::fromLatin1(tifiles_vartype2string(tiCalcModel(kind), entry->type)));
         return std::nullopt;
     }
-    if (content->checksum != content->stored_checksum) {
-        reason = QStringLiteral("the file is damaged: its checksum does not match its contents.");
-        return std::nullopt;
-    }
     code = 0;
-    PictureFileEntry picture;
+    PictureFileFacts facts;
+    facts.comment = QByteArray(content->comment, static_cast<int>(qstrnlen(content->comment, 40)));
+    facts.checksumMatches = content->checksum == content->stored_checksum;
+    PictureFileEntry& picture = facts.entry;
     picture.folder = QByteArray(entry->folder, static_cast<int>(qstrnlen(entry->folder, 8)));
     picture.name = QByteArray(entry->name, static_cast<int>(qstrnlen(entry->name, 8)));
     picture.data = QByteArray(reinterpret_cast<const char*>(entry->data), static_cast<int>(entry->size));
-    return picture;
+    return facts;
 }
 
-std::optional<QByteArray> buildPictureFile(CalcKind kind, const PictureFileEntry& entry, int& code, QString& reason)
+std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray& fileBytes, int& code,
+                                                 QString& reason)
+{
+    std::optional<PictureFileFacts> facts = readPictureFileFacts(kind, fileBytes, code, reason);
+    if (!facts)
+        return std::nullopt;
+    if (!facts->checksumMatches) {
+        code = TiFilesError::InvalidFile;
+        reason = QStringLiteral("the file is damaged: its checksum does not match its contents.");
+        return std::nullopt;
+    }
+    return facts->entry;
+}
+
+bool writePictureFile(CalcKind kind, const PictureFileEntry& entry, const QString& path, int& code, QString& reason)
 {
     ensureTiLibrariesReady();
     const FileContentPtr content = makePictureContent(tiCalcModel(kind), entry.folder, entry.name, entry.data);
     if (!content) {
         code = TiFilesError::FileIo;
         reason = QStringLiteral("out of memory.");
-        return std::nullopt;
+        return false;
     }
-    ScratchFile scratch(kind);
-    if (!scratch.create({})) {
-        code = TiFilesError::FileIo;
-        reason = QStringLiteral("a temporary file could not be made (%1).").arg(scratch.errorString());
-        return std::nullopt;
-    }
-    const int result = tifiles_file_write_regular(scratch.nativeName().constData(), content.get(), nullptr);
+    const int result = tifiles_file_write_regular(QFile::encodeName(path).constData(), content.get(), nullptr);
     if (result != 0) {
         code = result;
         reason = QStringLiteral("the calculator file could not be made (%1).").arg(tiFilesErrorText(result));
-        return std::nullopt;
+        return false;
     }
-    QFile written(QFile::decodeName(scratch.nativeName()));
-    if (!written.open(QIODevice::ReadOnly)) {
+    // The library reports success even when its writes failed (a full disk
+    // leaves an empty file), so the size is checked: an 86-byte header, the
+    // variable's data and a 2-byte checksum.
+    const qint64 expected = 86 + entry.data.size() + 2;
+    const qint64 size = QFileInfo(path).size();
+    if (size != expected) {
         code = TiFilesError::FileIo;
-        reason = QStringLiteral("the temporary file could not be read back (%1).").arg(written.errorString());
-        return std::nullopt;
+        reason = QStringLiteral("the file cannot be written (only %1 of %2 bytes reached it; the disk may be full).")
+                     .arg(size)
+                     .arg(expected);
+        return false;
     }
     code = 0;
-    return written.readAll();
+    return true;
 }

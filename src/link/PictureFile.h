@@ -23,6 +23,13 @@ struct PictureFileEntry {
     QByteArray data;
 };
 
+// A picture file's entry with what else the file tells about it.
+struct PictureFileFacts {
+    PictureFileEntry entry;
+    QByteArray comment;  // calculator bytes, at most 40
+    bool checksumMatches = true;
+};
+
 // The extension libtifiles2 knows this model's picture files by: "92i", "9xi", "v2i", "89i".
 QString pictureFileExtension(CalcKind kind);
 
@@ -33,9 +40,14 @@ QString pictureFileExtension(CalcKind kind);
 std::optional<PictureFileEntry> parsePictureFile(CalcKind kind, const QByteArray& fileBytes, int& code,
                                                  QString& reason);
 
-// The bytes of a picture file of this model's kind holding the entry.
+// The same, for a file whose checksum may be wrong: checksumMatches tells.
+std::optional<PictureFileFacts> readPictureFileFacts(CalcKind kind, const QByteArray& fileBytes, int& code,
+                                                     QString& reason);
+
+// Writes a picture file of this model's kind holding the entry into the file at
+// path, which it truncates; false, with code and reason, unless all of it got there.
 // Precondition: folder and name hold at most 8 bytes each.
-std::optional<QByteArray> buildPictureFile(CalcKind kind, const PictureFileEntry& entry, int& code, QString& reason);
+bool writePictureFile(CalcKind kind, const PictureFileEntry& entry, const QString& path, int& code, QString& reason);
 
 // libtifiles2's short text for one of its error codes, such as "invalid file".
 QString tiFilesErrorText(int code);

@@ -50,21 +50,6 @@ bool folderTakesNewFiles(const QString& path)
     return true;
 }
 
-bool setImmutable(const QString& path, bool on)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return done;
-}
-
 }  // namespace
 
 QByteArray singleVariableFile(const QByteArray& signature, const QByteArray& folder, const QByteArray& name,
@@ -157,6 +142,21 @@ WindowState windowState(const frmPixoram& window)
             !window.Image11->isHidden(),
             !window.Image5->isHidden(),
             !window.Image8->isHidden()};
+}
+
+bool setImmutable(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
 }
 
 UnwritableFolder::UnwritableFolder(const QString& path) : path_(path)

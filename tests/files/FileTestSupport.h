@@ -38,6 +38,9 @@ struct WindowState {
 };
 WindowState windowState(const frmPixoram& window);
 
+// Sets or clears the immutable flag (root only, where the filesystem has it).
+bool setImmutable(const QString& path, bool on);
+
 // Makes a folder refuse new files for as long as it lives (by its mode, or as
 // root by the immutable flag); active() is false where neither works.
 class UnwritableFolder {

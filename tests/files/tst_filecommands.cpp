@@ -19,6 +19,11 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace {
 
 const QStringList kSmallPicture = {
@@ -90,6 +95,8 @@ private slots:
     void drop_data();
     void drop();
     void dropThroughTheCanvas();
+    void nonRegularFilesAreRefused_data();
+    void nonRegularFilesAreRefused();
     void saveAs_data();
     void saveAs();
     void saveAsFailureKeepsPictureUnsaved_data();
@@ -322,6 +329,50 @@ void TestFileCommands::dropThroughTheCanvas()
     QCOMPARE(window.Text2->text(), "moon");
 }
 
+void TestFileCommands::nonRegularFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");  // also a word of the reason
+    for (const char* command : {"command line", "Open", "drop", "Import"}) {
+        for (const char* kind : {"folder", "FIFO", "socket", "device"})
+            QTest::addRow("%s, %s", command, kind) << command << kind;
+    }
+}
+
+// Every way in refuses them before opening anything: a FIFO would wait for a
+// writer for ever, and /dev/zero never ends.
+void TestFileCommands::nonRegularFilesAreRefused()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    const QString special = path("special.92i");
+    const QByteArray name = QFile::encodeName(special);
+    sockaddr_un address{AF_UNIX, {}};
+    qstrncpy(address.sun_path, name, sizeof(address.sun_path));
+    const int fd = kind == "socket" ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
+    QVERIFY(kind != "folder" || QDir().mkdir(special));
+    QVERIFY(kind != "FIFO" || ::mkfifo(name, 0644) == 0);
+    QVERIFY(kind != "socket" || ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0);
+    QVERIFY(kind != "device" || QFile::link("/dev/zero", special));  // the link is followed
+    ScriptedDialogs dialogs;
+    const WindowState fresh = windowState(frmPixoram(dialogs, QString()));
+    frmPixoram window(dialogs, command == "command line" ? special : QString());
+    dialogs.fileAnswers.push_back({special, 1});
+    if (command == "Open")
+        window.miOpen_Click();
+    else if (command == "drop")
+        window.Picture1_OLEDragDrop({special});
+    else if (command == "Import")
+        window.miImport_Click();
+    ::close(fd);
+
+    QCOMPARE(dialogs.messages.size(), command == "Import" ? 0 : 1);  // Import fails silently
+    for (const MessageRequest& shown : dialogs.messages)
+        QVERIFY2(shown.text.startsWith("Cannot open the picture file \"" + special) && shown.text.contains(kind, Qt::CaseInsensitive),
+                 qPrintable(shown.text));
+    QVERIFY(windowState(window) == fresh && window.Picture2->isHidden());
+}
+
 void TestFileCommands::saveAs_data()
 {
     QTest::addColumn<QString>("typed");
@@ -476,11 +527,14 @@ void TestFileCommands::saveFailure_data()
     QTest::addColumn<QString>("variable");
     QTest::addColumn<bool>("locked");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("reason");  // in the details; empty: no details
     QTest::addColumn<bool>("markedSaved");
-    QTest::newRow("unwritable folder") << "locked/old.9xi" << "picture" << true << "NOT saved!" << true;
-    QTest::newRow("no calculator code") << "old.9xi" << QString::fromUtf8("月") << false << "NOT saved!" << true;
-    QTest::newRow("bitmap") << "old.bmp" << "picture" << false << "is not a calculator picture file" << false;
-    QTest::newRow("no file yet") << "" << "picture" << false << "has no file yet" << false;
+    QTest::newRow("unwritable folder") << "locked/old.9xi" << "picture" << true << "NOT saved!"
+                                       << "cannot be written" << true;
+    QTest::newRow("no calculator code") << "old.9xi" << QString::fromUtf8("月") << false << "NOT saved!"
+                                        << "calculator name cannot be used" << true;
+    QTest::newRow("bitmap") << "old.bmp" << "picture" << false << "is not a calculator picture file" << "" << false;
+    QTest::newRow("no file yet") << "" << "picture" << false << "has no file yet" << "" << false;
 }
 
 void TestFileCommands::saveFailure()
@@ -489,6 +543,7 @@ void TestFileCommands::saveFailure()
     QFETCH(QString, variable);
     QFETCH(bool, locked);
     QFETCH(QString, message);
+    QFETCH(QString, reason);
     QFETCH(bool, markedSaved);
     QDir().mkdir(path("locked"));
     const QString target = fileName.isEmpty() ? QString() : path(fileName);
@@ -507,9 +562,16 @@ void TestFileCommands::saveFailure()
     window.miSave_Click();
 
     QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY2(dialogs.messages[0].text.contains(message), qPrintable(dialogs.messages[0].text));
-    QCOMPARE(dialogs.messages[0].title, "Save Error!");
-    QCOMPARE(dialogs.messages[0].icon, markedSaved ? MessageRequest::Icon::None : MessageRequest::Icon::Exclamation);
+    const MessageRequest& shown = dialogs.messages[0];
+    QVERIFY2(shown.text.contains(message), qPrintable(shown.text));
+    QCOMPARE(shown.title, "Save Error!");
+    QCOMPARE(shown.icon, markedSaved ? MessageRequest::Icon::None : MessageRequest::Icon::Exclamation);
+    if (markedSaved)
+        QCOMPARE(shown.text, "NOT saved!");  // the details say where and why
+    QVERIFY2(reason.isEmpty() == shown.detailedText.isEmpty(), qPrintable(shown.detailedText));
+    QVERIFY2(shown.detailedText.contains(reason), qPrintable(shown.detailedText));
+    if (!reason.isEmpty())
+        QVERIFY2(shown.detailedText.contains(QDir::toNativeSeparators(target)), qPrintable(shown.detailedText));
     QCOMPARE(window.miOpen->isEnabled(), markedSaved);
     if (!target.isEmpty())
         QCOMPARE(readBytes(target), old);

@@ -19,6 +19,14 @@ MessageRequest notWrittenMessage(const QString& path, const QString& reason)
             QStringLiteral("Save ERROR!"), MessageRequest::Icon::Exclamation};
 }
 
+// Save's own message stays as it is; where and why are behind "Show Details...".
+MessageRequest saveFailedMessage(const QString& path, const QString& reason)
+{
+    return {QStringLiteral("NOT saved!"), QStringLiteral("Save Error!"), MessageRequest::Icon::None,
+            MessageRequest::Buttons::Ok,
+            QStringLiteral("The picture could not be written to \"%1\":\n%2").arg(QDir::toNativeSeparators(path), reason)};
+}
+
 // Save writes calculator files only; anything else is left for Save As.
 MessageRequest noCalculatorFileMessage(const QString& path)
 {
@@ -103,6 +111,7 @@ void frmPixoram::miSave_Click()
     if (!acceptCellsLeftOut(*this, *kind, PictureDestination::File))
         return;
     markSaved();
-    if (!writeCalculatorFile(*this, *kind).ok())
-        dialogs.showMessage(this, {QStringLiteral("NOT saved!"), QStringLiteral("Save Error!")});
+    const LinkResult written = writeCalculatorFile(*this, *kind);
+    if (!written.ok())
+        dialogs.showMessage(this, saveFailedMessage(CurrentFileName, written.message()));
 }
