@@ -130,7 +130,7 @@ void averageInto(const RotatedView& view, const QRectF& source, const QRect& tar
     }
 }
 
-void placeNatural(const RotatedView& view, GreyCells& cells)
+void placeNatural(const RotatedView& view, const PictureArea& area, GreyCells& cells)
 {
     const ImportPlacement placement = importPlacement(view.width(), view.height());
     const int lastColumn = std::min(placement.lastColumn, view.width() - 1);
@@ -139,7 +139,7 @@ void placeNatural(const RotatedView& view, GreyCells& cells)
         for (int x = 0; x <= lastColumn; ++x) {
             const int cellX = x + placement.columnOffset;
             const int cellY = y + placement.rowOffset;
-            if (!PictureGrid::contains(cellX, cellY))
+            if (!area.contains(cellX, cellY))
                 continue;
             cells.at(cellX, cellY) = view.at(x, y);
             cells.covered[size_t(cellY * kColumns + cellX)] = 1;
@@ -197,26 +197,28 @@ GreyCells greyCells(const QImage& image, const ConversionOptions& options)
     const RotatedView view(luminance, options.rotation);
     const double width = view.width();
     const double height = view.height();
+    const int columns = options.area.columns;
+    const int rows = options.area.rows;
     switch (options.size) {
     case SizeMode::Natural:
-        placeNatural(view, cells);
+        placeNatural(view, options.area, cells);
         break;
     case SizeMode::Stretch:
-        averageInto(view, QRectF(0, 0, width, height), QRect(0, 0, kColumns, kRows), cells);
+        averageInto(view, QRectF(0, 0, width, height), QRect(0, 0, columns, rows), cells);
         break;
     case SizeMode::Fill: {
-        const double scale = std::max(kColumns / width, kRows / height);
-        const double spanX = kColumns / scale;
-        const double spanY = kRows / scale;
+        const double scale = std::max(columns / width, rows / height);
+        const double spanX = columns / scale;
+        const double spanY = rows / scale;
         averageInto(view, QRectF((width - spanX) / 2, (height - spanY) / 2, spanX, spanY),
-                    QRect(0, 0, kColumns, kRows), cells);
+                    QRect(0, 0, columns, rows), cells);
         break;
     }
     case SizeMode::Fit: {
-        const double scale = std::min(kColumns / width, kRows / height);
-        const int w = std::clamp(int(std::lround(width * scale)), 1, kColumns);
-        const int h = std::clamp(int(std::lround(height * scale)), 1, kRows);
-        averageInto(view, QRectF(0, 0, width, height), QRect((kColumns - w) / 2, (kRows - h) / 2, w, h), cells);
+        const double scale = std::min(columns / width, rows / height);
+        const int w = std::clamp(int(std::lround(width * scale)), 1, columns);
+        const int h = std::clamp(int(std::lround(height * scale)), 1, rows);
+        averageInto(view, QRectF(0, 0, width, height), QRect((columns - w) / 2, (rows - h) / 2, w, h), cells);
         break;
     }
     }

@@ -627,6 +627,14 @@ void TestFileCommands::ti89Files()
     QCOMPARE(window.statusPanel1->text(), window.Text3->text() + '.' + window.Text2->text() + ".89i");
     QVERIFY(window.miOpen->isEnabled());
 
+    // Save writes the kind its path names, asking again about the cells beyond.
+    window.document.plotCells({QPoint(5, 5)}, 1);
+    expected.setCell(5, 5, 1);
+    dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+    window.miSave_Click();
+    QCOMPARE(dialogs.messages.size(), 3);
+    QVERIFY(readBytes(path("x.89i")).startsWith("**TI89**"));
+
     frmPixoram reopened(dialogs, QString());
     reopened.chooseCalculator(CalcKind::TI89);
     dialogs.fileAnswers.push_back({path("small.9XI"), 1});
@@ -634,7 +642,7 @@ void TestFileCommands::ti89Files()
     QVERIFY(reopened.miTI92Plus->isChecked() && !reopened.miTI89->isChecked());
     dialogs.fileAnswers.push_back({path("x.89i"), 2});
     reopened.miOpen_Click();
-    QCOMPARE(dialogs.messages.size(), 2);
+    QCOMPARE(dialogs.messages.size(), 3);
     QVERIFY(reopened.grid == expected);
     QCOMPARE(reopened.Text2->text(), window.Text2->text());
 }
