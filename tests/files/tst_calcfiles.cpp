@@ -82,7 +82,6 @@ private slots:
     void writtenBytes();
     void realPictures_data();
     void realPictures();
-    void ti89FileHoldsTheTopLeftArea();
     void badFiles_data();
     void badFiles();
     void refusedNames_data();
@@ -245,18 +244,6 @@ void TestCalcFiles::realPictures()
         QCOMPARE(builtIn.folder + QLatin1Char('\\') + builtIn.variable, name);
         QVERIFY(builtIn.grid == gridOf(picture));
     }
-}
-
-void TestCalcFiles::ti89FileHoldsTheTopLeftArea()
-{
-    const PictureGrid grid = randomGrid(89);
-    const QString path = dir_.filePath(QStringLiteral("area.89i"));
-    QVERIFY(writePicture(CalcKind::TI89, path, QStringLiteral("main\\picture"), imageOf(grid)).ok());
-    CalcModel model(CalcKind::TI89);
-    CalcVariable read;
-    read.SetFileName(path);
-    QVERIFY(model.ReadFile(read).ok());
-    QCOMPARE(read.GetPicture(), imageOf(grid).copy(0, 0, 159, 77));
 }
 
 void TestCalcFiles::badFiles_data()
