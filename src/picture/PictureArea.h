@@ -12,15 +12,11 @@
 
 #include "picture/PictureGrid.h"
 
-#include <QSize>
-
 struct PictureArea {
     int columns = kColumns;
     int rows = kRows;
 
     bool contains(int x, int y) const { return x >= 0 && x < columns && y >= 0 && y < rows; }
-    bool isWholeGrid() const { return columns >= kColumns && rows >= kRows; }
-    QSize size() const { return {columns, rows}; }
 };
 
 constexpr PictureArea kWholeGrid{kColumns, kRows};
