@@ -36,6 +36,7 @@ public:
         return FileDialogAnswer{path, 1};
     }
     bool showPrintDialog(QWidget*, QPrinter&) override { return false; }
+    std::optional<QString> choosePicture(QWidget*, const QStringList&, const QString&) override { return {}; }
     void showModal(QDialog&) override {}
     void endProgram() override {}
 };

@@ -42,6 +42,11 @@ void frmPixoram::markSavedAsCalculatorFile()
     document.markSaved();
 }
 
+void frmPixoram::markPictureReceived()
+{
+    changeCommands(document, &OfferedCommands::markPictureReceived);
+}
+
 void frmPixoram::markScreenshotTaken()
 {
     changeCommands(document, &OfferedCommands::markScreenshotTaken);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -89,6 +90,23 @@ bool QtUserDialogs::showPrintDialog(QWidget* parent, QPrinter& printer)
     const bool accepted = dialog.exec() == QDialog::Accepted;
     returnFocusTo(parent);
     return accepted;
+}
+
+std::optional<QString> QtUserDialogs::choosePicture(QWidget* parent, const QStringList& fullNames,
+                                                   const QString& preselected)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Receive Picture"));
+    dialog.setLabelText(QStringLiteral("Pictures on the calculator:"));
+    dialog.setComboBoxItems(fullNames);
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    if (fullNames.contains(preselected))
+        dialog.setTextValue(preselected);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    returnFocusTo(parent);
+    if (!accepted || dialog.textValue().isEmpty())
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 void QtUserDialogs::showModal(QDialog& window)

@@ -8,6 +8,8 @@ public:
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
     std::optional<FileDialogAnswer> showFileDialog(QWidget* parent, const FileDialogRequest& request) override;
     bool showPrintDialog(QWidget* parent, QPrinter& printer) override;
+    std::optional<QString> choosePicture(QWidget* parent, const QStringList& fullNames,
+                                         const QString& preselected) override;
     void showModal(QDialog& window) override;
     void endProgram() override;
 };

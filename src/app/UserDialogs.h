@@ -3,6 +3,7 @@
 // interface, so tests can answer it and record what was shown.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -48,6 +49,10 @@ public:
     virtual std::optional<FileDialogAnswer> showFileDialog(QWidget* parent, const FileDialogRequest& request) = 0;
     // False when the user cancelled; otherwise the printer is set up as chosen.
     virtual bool showPrintDialog(QWidget* parent, QPrinter& printer) = 0;
+    // Lets the user pick one of the calculator's pictures ("folder\name"),
+    // offering preselected first; empty when the user cancelled.
+    virtual std::optional<QString> choosePicture(QWidget* parent, const QStringList& fullNames,
+                                                 const QString& preselected) = 0;
     // Shows a window modally and returns once it is hidden.
     virtual void showModal(QDialog& window) = 0;
     // Ends the program at once: no further events, nothing saved.

@@ -177,6 +177,7 @@ void frmPixoram::createMenus()
     miSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     miFile->addSeparator();
     miImport = miFile->addAction(QStringLiteral("&Import"));
+    miReceive = miFile->addAction(QStringLiteral("Receive Picture..."));
     miFile->addSeparator();
     miPrint = miFile->addAction(QStringLiteral("&Print"));
     miPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -238,6 +239,10 @@ void frmPixoram::connectHandlers()
     connect(miSave, &QAction::triggered, this, &frmPixoram::miSave_Click);
     connect(miSaveAs, &QAction::triggered, this, &frmPixoram::miSaveAs_Click);
     connect(miImport, &QAction::triggered, this, &frmPixoram::miImport_Click);
+    connect(miReceive, &QAction::triggered, this, &frmPixoram::miReceive_Click);
+    // Receive replaces the picture as Open does, so it is offered exactly when Open is.
+    connect(miOpen, &QAction::changed, miReceive, [this] { miReceive->setEnabled(miOpen->isEnabled()); });
+    connect(miLink, &QMenu::aboutToShow, this, &frmPixoram::miLink_Opening);
     connect(miPrint, &QAction::triggered, this, &frmPixoram::miPrint_Click);
     connect(mipgset, &QAction::triggered, this, &frmPixoram::mipgset_Click);
     connect(miExit, &QAction::triggered, this, &frmPixoram::miExit_Click);

@@ -16,6 +16,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <vector>
 #include <cstdint>
 
 class Canvas;
@@ -87,6 +88,9 @@ public:
     void miTI89_Click();
     void Command1_Click();
     void Command2_Click();
+    void miReceive_Click();
+    void miLink_Opening();
+    void miPortDevice_Click(const QString& device);
     // print
     void miPrint_Click();
     void mipgset_Click();
@@ -99,6 +103,11 @@ public:
     // Returns false (after telling the user) when the file could not be read;
     // the picture and the window are then as they were.
     bool LoadPictureFile(const QString& path, bool atStartUp);
+    // Open's and Receive's picture in place of the current one, with a new history:
+    // the grid from its picture (top-left, cut at 240 x 103), the folder and variable
+    // from its name, the file, its status caption and the comment as given; the tool parked.
+    void ReplacePicture(const CalcVariable& loaded, const QString& path, const QString& caption,
+                        const QString& comment);
     bool CheckFolderName();
     bool CheckVarName();
     // draw
@@ -118,6 +127,7 @@ public:
     void markSaved();                  // Save
     void markSavedAsCalculatorFile();  // Save As of a calculator file
     void markScreenshotTaken();        // Snap
+    void markPictureReceived();        // Receive
 
     // ---- Controls ----------------------------------------------------------
     Canvas* Picture1 = nullptr;
@@ -155,6 +165,7 @@ public:
     QAction* miSave = nullptr;
     QAction* miSaveAs = nullptr;
     QAction* miImport = nullptr;
+    QAction* miReceive = nullptr;  // "Receive Picture..."
     QAction* miPrint = nullptr;
     QAction* mipgset = nullptr;
     QAction* miExit = nullptr;
@@ -172,6 +183,8 @@ public:
     QAction* miEmulator = nullptr;
     QAction* miTI92Plus = nullptr;
     QAction* miTI89 = nullptr;
+    // The USB serial adapters present when the menu last opened, below COM4.
+    std::vector<QAction*> miPortDevice;
     QMenu* miHelp = nullptr;
     QAction* miInstructions = nullptr;
     QAction* miAbout = nullptr;

@@ -12,21 +12,6 @@
 
 namespace {
 
-// The attached cable of these settings, attaching it on first use.
-LinkResult attachOnce(std::unique_ptr<LinkConnection>& connection, CalcKind kind, int32_t cableCode,
-                      const QString& portName)
-{
-    if (connection)
-        return LinkResult::success();
-    const auto choice = cableChoice(cableCode, portName);
-    if (!choice)
-        return LinkResult::failure(kBadSettings,
-                                   QStringLiteral("no cable %1 on port %2").arg(cableCode).arg(portName));
-    LinkResult failure = LinkResult::success();
-    connection = LinkConnection::attach(*choice, tiCalcModel(kind), failure);
-    return failure;
-}
-
 struct ScreenDeleter {
     void operator()(uint8_t* bitmap) const { ticalcs_free_screen(bitmap); }
 };
@@ -36,6 +21,29 @@ struct ScreenDeleter {
 CalcModel::CalcModel(CalcKind kind) : kind_(kind) {}
 
 CalcModel::~CalcModel() = default;
+
+LinkResult CalcModel::attach()
+{
+    if (connection_)
+        return LinkResult::success();
+    const auto choice = cableChoice(cableCode_, portName_);
+    if (!choice)
+        return LinkResult::failure(kBadSettings,
+                                   QStringLiteral("no cable %1 on port %2").arg(cableCode_).arg(portName_));
+    LinkResult failure = LinkResult::success();
+    connection_ = LinkConnection::attach(*choice, tiCalcModel(kind_), failure);
+    return failure;
+}
+
+LinkResult CalcModel::transfer(const std::function<int(CalcHandle*)>& operation)
+{
+    if (LinkResult attached = attach(); !attached.ok())
+        return attached;
+    if (!progress_)
+        return connection_->transfer(operation);
+    TransferProgress progress(progress_, waiting_);
+    return connection_->transfer(operation, &progress);
+}
 
 void CalcModel::SetLink(int32_t cableCode, const QString& portName)
 {
@@ -48,12 +56,10 @@ void CalcModel::SetLink(int32_t cableCode, const QString& portName)
 
 LinkResult CalcModel::GetScreen(CalcVariable& variable)
 {
-    if (LinkResult attached = attachOnce(connection_, kind_, cableCode_, portName_); !attached.ok())
-        return attached;
     CalcScreenCoord coord{};
     coord.format = SCREEN_FULL;
     uint8_t* received = nullptr;
-    const LinkResult result = connection_->transfer(
+    const LinkResult result = transfer(
         [&](CalcHandle* calc) { return ticalcs_calc_recv_screen(calc, &coord, &received); });
     const std::unique_ptr<uint8_t, ScreenDeleter> bitmap(received);
     if (!result.ok())
@@ -77,8 +83,5 @@ LinkResult CalcModel::SendVariable(CalcVariable& variable)
                                                       encodePictureVariable(variable.GetPicture(), pictureAreaOf(kind_)));
     if (!content)
         return LinkResult::failure(kNoContent, QStringLiteral("the picture variable could not be made"));
-    if (LinkResult attached = attachOnce(connection_, kind_, cableCode_, portName_); !attached.ok())
-        return attached;
-    return connection_->transfer(
-        [&](CalcHandle* calc) { return ticalcs_calc_send_var(calc, MODE_NORMAL, content.get()); });
+    return transfer([&](CalcHandle* calc) { return ticalcs_calc_send_var(calc, MODE_NORMAL, content.get()); });
 }

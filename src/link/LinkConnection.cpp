@@ -15,9 +15,21 @@ constexpr auto kByteTimeout = std::chrono::milliseconds(kByteTimeoutTenths * 100
 constexpr int kCableReadTimeout = 4;  // libticables' ERR_READ_TIMEOUT
 // The whole of one screen or variable: a real serial cable needs a few seconds.
 constexpr auto kTransferLimit = std::chrono::seconds(10);
+// How often a transfer waiting for the calculator lets its watcher look.
+constexpr auto kWaitSlice = std::chrono::milliseconds(100);
 
-// The library insists on all five callbacks; nothing is shown while a transfer runs.
-void ignoreProgress() {}
+// The connection whose transfer runs now: the library's callbacks take no
+// argument, and transfers run one at a time on the calling thread.
+thread_local LinkConnection* running = nullptr;
+
+// The library insists on all five callbacks; only the packet counters are shown.
+void ignoreUpdate() {}
+
+void packetCounted()
+{
+    if (running && running->progress)
+        running->progress->packetCounted(running->update.cnt1, running->update.max1);
+}
 
 bool isVirtualLink(const CableChoice& choice) { return choice.model == CABLE_TIE; }
 
@@ -29,9 +41,18 @@ int waitBeforeReading(CableHandle*, uint32_t, const CableEventData* event, void*
     if (event->type != CABLE_EVENT_TYPE_BEFORE_RECV)
         return event->retval;
     const auto& link = *static_cast<const LinkConnection*>(connection);
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(link.deadline - std::chrono::steady_clock::now());
-    const auto limit = std::clamp(left, std::chrono::milliseconds(0), kByteTimeout);
-    return link.input->waitForByte(limit) == VirtualLinkInput::Wait::Ready ? event->retval : kCableReadTimeout;
+    const auto end = std::min(link.deadline, std::chrono::steady_clock::now() + kByteTimeout);
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        const auto slice = std::clamp(left, std::chrono::milliseconds(0), kWaitSlice);
+        const VirtualLinkInput::Wait wait = link.input->waitForByte(slice);
+        if (wait == VirtualLinkInput::Wait::Ready)
+            return event->retval;
+        if (wait == VirtualLinkInput::Wait::Gone || left <= kWaitSlice)
+            return kCableReadTimeout;
+        if (link.progress)
+            link.progress->waiting();
+    }
 }
 
 }  // namespace
@@ -48,11 +69,17 @@ std::unique_ptr<LinkConnection> LinkConnection::attach(const CableChoice& choice
         return nullptr;
     }
     ticables_options_set_timeout(connection->cable, kByteTimeoutTenths);
+    if (!choice.device.isEmpty())
+        ticables_cable_set_device(connection->cable, choice.device.toLocal8Bit().constData());
     int present = 0;
-    if (ticables_cable_probe(connection->cable, &present) != 0 || !present) {
+    const int probed = ticables_cable_probe(connection->cable, &present);
+    if (probed != 0 || !present) {
+        const QString where = choice.device.isEmpty() ? QStringLiteral("this port") : choice.device;
         failure = isVirtualLink(choice)
                       ? LinkResult::failure(kNoFarEnd, QStringLiteral("no emulator on the virtual link"))
-                      : LinkResult::failure(kNoCable, QStringLiteral("no cable found on this port"));
+                      : LinkResult::failure(kNoCable, QStringLiteral("no cable found on %1%2").arg(
+                                                          where, probed ? QStringLiteral(": ") + tiErrorText(probed)
+                                                                        : QString()));
         return nullptr;
     }
     connection->calc = ticalcs_handle_new(calcModel);
@@ -61,7 +88,8 @@ std::unique_ptr<LinkConnection> LinkConnection::attach(const CableChoice& choice
         return nullptr;
     }
     CalcUpdate& update = connection->update;
-    update.start = update.stop = update.refresh = update.pbar = update.label = ignoreProgress;
+    update.start = update.stop = update.refresh = update.label = ignoreUpdate;
+    update.pbar = packetCounted;
     ticalcs_update_set(connection->calc, &update);
     if (const int code = ticalcs_cable_attach(connection->calc, connection->cable)) {
         ticalcs_handle_del(connection->calc);
@@ -87,7 +115,7 @@ LinkConnection::~LinkConnection()
         ticables_handle_del(cable);
 }
 
-LinkResult LinkConnection::transfer(const std::function<int(CalcHandle*)>& operation)
+LinkResult LinkConnection::transfer(const std::function<int(CalcHandle*)>& operation, TransferProgress* report)
 {
     if (isVirtualLink(choice) && !virtualLinkHasTwoEnds())
         return LinkResult::failure(kNoFarEnd, QStringLiteral("no emulator on the virtual link"));
@@ -99,11 +127,18 @@ LinkResult LinkConnection::transfer(const std::function<int(CalcHandle*)>& opera
     bool tooSlow = false;
     {
         TransferWatchdog watchdog(update.cancel, cable->timeout, kTransferLimit);
+        progress = report;
+        running = this;
         code = operation(calc);
+        running = nullptr;
+        progress = nullptr;
         tooSlow = watchdog.expired();
     }
-    if (code == 0)
+    if (code == 0) {
+        if (report)
+            report->finished();
         return LinkResult::success();
+    }
     if (tooSlow)
         return LinkResult::failure(kTooSlow, QStringLiteral("the calculator took too long"));
     return LinkResult::failure(code, tiErrorText(code));

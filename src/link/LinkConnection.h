@@ -4,6 +4,7 @@
 
 #include "link/CableChoice.h"
 #include "link/LinkResult.h"
+#include "link/TransferProgress.h"
 #include "link/TiLibs.h"
 #include "link/VirtualLink.h"
 
@@ -21,8 +22,9 @@ struct LinkConnection {
 
     // Runs one library operation on the calculator handle: fails at once when
     // no calculator can be at the far end, drops what an earlier transfer left
-    // on the line, and bounds the operation in time.
-    LinkResult transfer(const std::function<int(CalcHandle*)>& operation);
+    // on the line, and bounds the operation in time. progress, when given,
+    // hears of the bytes of the operation's larger packets.
+    LinkResult transfer(const std::function<int(CalcHandle*)>& operation, TransferProgress* progress = nullptr);
 
     CableChoice choice;
     CableHandle* cable = nullptr;
@@ -33,6 +35,8 @@ struct LinkConnection {
     std::unique_ptr<VirtualLinkInput> input;
     // When the running transfer has to end.
     std::chrono::steady_clock::time_point deadline;
+    // Where the running transfer's progress goes; none between transfers.
+    TransferProgress* progress = nullptr;
 
 private:
     LinkConnection() = default;

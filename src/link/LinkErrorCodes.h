@@ -10,4 +10,8 @@ enum LinkErrorCode : int {
     kBadName = -6,       // a name the calculator cannot take
     kBadScreen = -7,     // a screen of no usable size
     kNoContent = -8,     // the variable could not be put together
+    kWrongType = -9,     // the variable asked for is not of the type asked for
+    kShortData = -10,    // the calculator sent less data than its header announced
+    kBadPicture = -11,   // the picture variable received is not a consistent picture
+    kNoPicture = -12,    // the calculator holds no picture variable at all
 };

@@ -29,3 +29,8 @@ QString screenshotComment(const QDateTime& when)
 {
     return QStringLiteral("ScreenShot ") + when.toString(QStringLiteral("MM-dd-yyyy, HH:mm:ss"));
 }
+
+QString receivedComment(const QDateTime& when)
+{
+    return QStringLiteral("Received ") + when.toString(QStringLiteral("MM-dd-yyyy, HH:mm:ss"));
+}

@@ -1,5 +1,5 @@
 #pragma once
-// A calculator's screen dump as an image, and what Snap takes from it.
+// A calculator's screen dump as an image, what Snap takes from it, and the comments Snap and Receive write.
 
 #include "link/CalcModel.h"
 
@@ -28,3 +28,6 @@ void forEachBlackScreenCell(const QImage& workPicture, const std::function<void(
 
 // "ScreenShot mm-dd-yyyy, hh:mm:ss", on the 24-hour clock.
 QString screenshotComment(const QDateTime& when);
+
+// "Received mm-dd-yyyy, hh:mm:ss", on the 24-hour clock.
+QString receivedComment(const QDateTime& when);

@@ -7,7 +7,7 @@
 #include <QString>
 
 // Initialises the four libraries once per process and routes their log output
-// to a handler of ours, so it never reaches the terminal.
+// to a handler of ours: to stderr when PIXORAM_LINK_LOG is 1, else nowhere.
 void ensureTiLibrariesReady();
 
 // The libraries' own text for an error code, or a plain "error N".

@@ -37,6 +37,15 @@ void OfferedCommands::markScreenshotTaken()
     saveCovered = false;
 }
 
+// Like a file just opened, but with no file to save to: Save stays withheld.
+void OfferedCommands::markPictureReceived()
+{
+    openOffered = saveAsOffered = printOffered = true;
+    saveOffered = false;
+    openCovered = printCovered = false;
+    saveCovered = true;
+}
+
 void OfferedCommands::markSavedState(bool saved)
 {
     openOffered = saved;

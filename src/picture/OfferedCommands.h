@@ -26,6 +26,7 @@ struct OfferedCommands {
     void markSaved();                  // Save
     void markSavedAsCalculatorFile();  // Save As of a calculator file
     void markScreenshotTaken();        // Snap
+    void markPictureReceived();        // Receive
     // Undo or redo reached a picture saved (or not) in a file.
     void markSavedState(bool saved);
 

@@ -110,7 +110,7 @@ void TestMainWindow::menusAreLaidOutWithTheirKeys()
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
     QCOMPARE(captions(w.miFile), QStringList({"&Open [Ctrl+O]", "&Save [Ctrl+S]", "S&ave As... [Ctrl+A]", "-",
-                                              "&Import", "-", "&Print [Ctrl+P]", "Page Setup", "-",
+                                              "&Import", "Receive Picture...", "-", "&Print [Ctrl+P]", "Page Setup", "-",
                                               "E&xit [Ctrl+X]"}));
     QCOMPARE(captions(w.miDraw),
              QStringList({"&ClrDraw  [Ctrl+C]", "Tools...", "&Undo [Ctrl+Z]", "&Redo [Ctrl+Y]"}));
@@ -135,6 +135,7 @@ void TestMainWindow::commandStateRows_data()
     QTest::newRow("saved") << "markSaved" << "1111 000";
     QTest::newRow("saved as a calculator file") << "markSavedAsCalculatorFile" << "1111 000";
     QTest::newRow("screenshot") << "markScreenshotTaken" << "0011 100";
+    QTest::newRow("picture received") << "markPictureReceived" << "1011 010";
 }
 
 void TestMainWindow::commandStateRows()
@@ -153,6 +154,7 @@ void TestMainWindow::commandStateRows()
         {"markSaved", &frmPixoram::markSaved},
         {"markSavedAsCalculatorFile", &frmPixoram::markSavedAsCalculatorFile},
         {"markScreenshotTaken", &frmPixoram::markScreenshotTaken},
+        {"markPictureReceived", &frmPixoram::markPictureReceived},
     };
     (w.*rows.at(event))();
     QCOMPARE(commandState(w), state);

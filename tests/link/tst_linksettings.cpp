@@ -10,6 +10,7 @@ class TestLinkSettings : public QObject {
 private slots:
     void clicks_data();
     void clicks();
+    void vanishedAdapterGivesTheReason();
 };
 
 void TestLinkSettings::clicks_data()
@@ -62,6 +63,25 @@ void TestLinkSettings::clicks()
     for (QAction* item : items)
         marks += item->isChecked() ? QLatin1Char('X') : QLatin1Char('.');
     QCOMPARE(marks, checks);
+}
+
+// An adapter unplugged after the menu listed it: the usual message, and where it went.
+void TestLinkSettings::vanishedAdapterGivesTheReason()
+{
+    ScriptedDialogs dialogs;
+    frmPixoram w(dialogs, QString());
+    w.miGray_Click();
+    w.miCom_Click(2);
+    w.miPortDevice_Click(QStringLiteral("/dev/ttyUSB97"));
+    QCOMPARE(w.portName, QStringLiteral("/dev/ttyUSB97"));
+    QVERIFY(!w.miCom[2]->isChecked());
+
+    w.Command2_Click();
+
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].text, QStringLiteral("Error sending... check folder, var, cable, and calculator"));
+    QVERIFY2(dialogs.messages[0].detailedText.contains(QStringLiteral("/dev/ttyUSB97")),
+             qPrintable(dialogs.messages[0].detailedText));
 }
 
 QTEST_MAIN(TestLinkSettings)

@@ -293,6 +293,7 @@ void TestSnapSend::snapFailureEndsInLinkError()
 
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages[0].text, kLinkError);
+    QVERIFY(!dialogs.messages[0].detailedText.isEmpty());
     QCOMPARE(dialogs.messages[0].title, QString());
     QVERIFY(dialogs.messages[0].icon == MessageRequest::Icon::None);
     QVERIFY(dialogs.messages[0].buttons == MessageRequest::Buttons::Ok);
@@ -351,6 +352,7 @@ void TestSnapSend::sendFailureEndsInSendError()
     QCOMPARE(dialogs.messages.size(), ti89 ? 2 : 1);
     const MessageRequest& shown = dialogs.messages.back();
     QCOMPARE(shown.text, kSendError);
+    QVERIFY(!shown.detailedText.isEmpty());
     QCOMPARE(shown.title, QString());
     QVERIFY(shown.icon == MessageRequest::Icon::None);
     QCOMPARE(w.Command2->text(), QStringLiteral("Send"));

@@ -52,3 +52,15 @@ void ScriptedDialogs::endProgram()
 {
     programEnded = true;
 }
+
+std::optional<QString> ScriptedDialogs::choosePicture(QWidget*, const QStringList& fullNames, const QString& preselected)
+{
+    pictureChoices << PictureChoice{fullNames, preselected};
+    if (pictureAnswers.empty())
+        return std::nullopt;
+    const QString answer = pictureAnswers.front();
+    pictureAnswers.pop_front();
+    if (answer.isEmpty())
+        return std::nullopt;
+    return answer;
+}

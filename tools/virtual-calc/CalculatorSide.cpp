@@ -1,5 +1,6 @@
 #include "CalculatorSide.h"
 
+#include <algorithm>
 #include <fstream>
 #include <numeric>
 #include <thread>
@@ -16,6 +17,12 @@ constexpr uint8_t kSkipReason = 2;
 constexpr uint16_t kReadyStatus = 0x100C;
 constexpr auto kReplyWait = std::chrono::seconds(2);
 constexpr auto kTrickleStep = std::chrono::milliseconds(900);
+constexpr uint8_t kListingType = 0x1A, kFolderListing = 0x1F, kVariableListing = 0x1B, kFolderType = 0x1F;
+constexpr uint16_t kNoSuchVariable = 1;
+// Slow: a data packet goes out in this many pieces, this far apart, and a
+// received variable is acknowledged after the whole of that time.
+constexpr int kSlowPieces = 10;
+constexpr auto kSlowStep = std::chrono::milliseconds(100);
 
 bool carriesData(uint8_t command)
 {
@@ -27,6 +34,17 @@ uint16_t checksumOf(const std::vector<uint8_t>& data)
     return static_cast<uint16_t>(std::accumulate(data.begin(), data.end(), 0u));
 }
 
+void appendEntry(std::vector<uint8_t>& bytes, const std::string& name, uint8_t type, uint32_t size)
+{
+    std::string padded = name.substr(0, 8);
+    padded.resize(8, '\0');
+    bytes.insert(bytes.end(), padded.begin(), padded.end());
+    bytes.push_back(type);
+    bytes.push_back(0);
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<uint8_t>(size >> shift));
+}
+
 [[noreturn]] void dieAbruptly()
 {
     // No clean-up: the link stays as a crashed emulator leaves it.
@@ -35,8 +53,9 @@ uint16_t checksumOf(const std::vector<uint8_t>& data)
 
 }  // namespace
 
-CalculatorSide::CalculatorSide(CalcLinkEnd& link, const Options& options, std::vector<uint8_t> screen)
-    : link_(link), options_(options), screen_(std::move(screen)),
+CalculatorSide::CalculatorSide(CalcLinkEnd& link, const Options& options, std::vector<uint8_t> screen,
+                               std::vector<StoredVariable> variables)
+    : link_(link), options_(options), screen_(std::move(screen)), variables_(std::move(variables)),
       calcId_(options.model == Model::TI89 ? kTI89Id : kTI92PlusId)
 {
 }
@@ -71,6 +90,15 @@ std::optional<CalculatorSide::Packet> CalculatorSide::receive(Clock::time_point 
 
 bool CalculatorSide::writeBytes(const std::vector<uint8_t>& bytes)
 {
+    if (options_.misbehaviour == Misbehaviour::Slow && bytes.size() > kSlowPieces) {
+        const size_t piece = (bytes.size() + kSlowPieces - 1) / kSlowPieces;
+        for (size_t at = 0; at < bytes.size(); at += piece) {
+            std::this_thread::sleep_for(kSlowStep);
+            if (!link_.write(bytes.data() + at, std::min(piece, bytes.size() - at)))
+                return false;
+        }
+        return true;
+    }
     if (options_.misbehaviour != Misbehaviour::Trickle)
         return link_.write(bytes.data(), bytes.size());
     for (uint8_t byte : bytes) {
@@ -112,6 +140,8 @@ void CalculatorSide::answer(const Packet& request)
         sendScreen();
     else if (request.command == kRts && request.checksumOk)
         receiveVariable(request);
+    else if (request.command == kRequest && request.checksumOk)
+        handOut(request);
 }
 
 void CalculatorSide::sendScreen()
@@ -158,6 +188,8 @@ void CalculatorSide::receiveVariable(const Packet& rts)
     const auto data = receive(Clock::now() + kReplyWait);
     if (!data || data->command != kXdp || !data->checksumOk || data->data.size() != 4 + size)
         return;
+    if (options_.misbehaviour == Misbehaviour::Slow)
+        std::this_thread::sleep_for(kSlowStep * kSlowPieces);
     if (!send(kAck, 0))
         return;
     const auto end = receive(Clock::now() + kReplyWait);
@@ -179,4 +211,89 @@ void CalculatorSide::store(const std::vector<uint8_t>& name, uint8_t type, const
     write("name", name.data(), name.size());
     write("type", &type, 1);
     write("data", data.data(), data.size());
+}
+
+void CalculatorSide::handOut(const Packet& request)
+{
+    const auto& header = request.data;
+    if (header.size() < 6 || header.size() < 6u + header[5])
+        return;
+    const uint8_t which = header[3];
+    const uint8_t type = header[4];
+    const std::string name(header.begin() + 6, header.begin() + 6 + header[5]);
+    if (type == kListingType) {
+        handOutVariable(kListingType, std::string(), listing(which, name));
+        return;
+    }
+    const size_t slash = name.find('\\');
+    const std::string folder = slash == std::string::npos ? "main" : name.substr(0, slash);
+    const std::string variable = slash == std::string::npos ? name : name.substr(slash + 1);
+    const auto found = std::find_if(variables_.begin(), variables_.end(), [&](const StoredVariable& stored) {
+        return stored.folder == folder && stored.name == variable;
+    });
+    if (found == variables_.end()) {
+        send(kAck, kNoSuchVariable);
+        return;
+    }
+    handOutVariable(found->type, found->name, found->data);
+}
+
+void CalculatorSide::handOutVariable(uint8_t type, const std::string& name, const std::vector<uint8_t>& data)
+{
+    if (!send(kAck, 0))
+        return;
+    if (options_.misbehaviour == Misbehaviour::Refuse) {
+        send(kSkip, 3, {kSkipReason, 0, 0});
+        return;
+    }
+    const auto size = static_cast<uint32_t>(data.size());
+    std::vector<uint8_t> header = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
+                                   static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24), type,
+                                   static_cast<uint8_t>(name.size())};
+    header.insert(header.end(), name.begin(), name.end());
+    header.push_back(0);
+    if (!send(kVar, static_cast<uint16_t>(header.size()), header))
+        return;
+    const auto ack = receive(Clock::now() + kReplyWait);
+    const auto goAhead = ack && ack->command == kAck ? receive(Clock::now() + kReplyWait) : std::nullopt;
+    if (!goAhead || goAhead->command != kCts)
+        return;
+    std::vector<uint8_t> packet = {0, 0, 0, 0};
+    packet.insert(packet.end(), data.begin(), data.end());
+    if (!send(kAck, 0))
+        return;
+    if (options_.misbehaviour == Misbehaviour::Die) {
+        const auto length = static_cast<uint16_t>(packet.size());
+        std::vector<uint8_t> bytes = {calcId_, kXdp, static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8)};
+        bytes.insert(bytes.end(), packet.begin(), packet.begin() + static_cast<long>(packet.size() / 2));
+        writeBytes(bytes);
+        dieAbruptly();
+    }
+    if (!send(kXdp, static_cast<uint16_t>(packet.size()), packet))
+        return;
+    const auto dataAck = receive(Clock::now() + kReplyWait);
+    if (!dataAck || dataAck->command != kAck || !send(kEot, 0))
+        return;
+    receive(Clock::now() + kReplyWait);
+}
+
+std::vector<uint8_t> CalculatorSide::listing(uint8_t which, const std::string& folder) const
+{
+    std::vector<uint8_t> bytes;
+    if (which == kFolderListing) {
+        std::vector<std::string> folders;
+        for (const StoredVariable& stored : variables_) {
+            if (std::find(folders.begin(), folders.end(), stored.folder) == folders.end())
+                folders.push_back(stored.folder);
+        }
+        for (const std::string& name : folders)
+            appendEntry(bytes, name, kFolderType, 0);
+    } else if (which == kVariableListing) {
+        appendEntry(bytes, folder, kFolderType, 0);
+        for (const StoredVariable& stored : variables_) {
+            if (stored.folder == folder)
+                appendEntry(bytes, stored.name, stored.type, static_cast<uint32_t>(stored.data.size()));
+        }
+    }
+    return bytes;
 }

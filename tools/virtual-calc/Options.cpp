@@ -10,8 +10,10 @@ namespace {
 void printUsage()
 {
     std::fputs("usage: virtual-calc [--model ti92p|ti89] [--screen FILE] [--store DIR] [--lifetime SECONDS]\n"
-               "                    [--misbehave silent|die|garbage|refuse|trickle]\n"
+               "                    [--var FILE]... [--misbehave silent|die|garbage|refuse|trickle|slow]\n"
                "Plays a TI-92 Plus (or a TI-89) on the calculator end of the virtual link (CABLE_TIE, PORT_1).\n"
+               "Holds the variables of each --var file (any TI-89/92 family variable or group file)\n"
+               "and lists and hands them out on request.\n"
                "Prints \"ready\" once the link is open; exits after the lifetime (default 60 s).\n",
                stderr);
 }
@@ -23,7 +25,7 @@ std::optional<Options> parseOptions(int argc, char* argv[])
     static const std::map<std::string_view, Misbehaviour> misbehaviours = {
         {"silent", Misbehaviour::Silent},   {"die", Misbehaviour::Die},
         {"garbage", Misbehaviour::Garbage}, {"refuse", Misbehaviour::Refuse},
-        {"trickle", Misbehaviour::Trickle},
+        {"trickle", Misbehaviour::Trickle}, {"slow", Misbehaviour::Slow},
     };
     Options options;
     for (int i = 1; i < argc; ++i) {
@@ -38,6 +40,8 @@ std::optional<Options> parseOptions(int argc, char* argv[])
             options.model = std::string_view(value) == "ti89" ? Model::TI89 : Model::TI92Plus;
         } else if (option == "--screen") {
             options.screenPath = value;
+        } else if (option == "--var") {
+            options.variableFiles.emplace_back(value);
         } else if (option == "--store") {
             options.storeDir = value;
         } else if (option == "--lifetime") {

@@ -2,6 +2,7 @@
 #include "CalcLinkEnd.h"
 #include "CalculatorSide.h"
 #include "Options.h"
+#include "StoredVariables.h"
 
 #include "link/TiLibs.h"
 
@@ -36,10 +37,17 @@ int main(int argc, char* argv[])
         }
     }
 
-    g_log_set_handler("ticables", static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL), discardLogMessage,
-                      nullptr);
+    for (const char* domain : {"ticables", "tifiles", "ticonv"})
+        g_log_set_handler(domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL), discardLogMessage,
+                          nullptr);
     ticables_library_init();
+    tifiles_library_init();
     std::string error;
+    auto variables = loadVariables(options->variableFiles, error);
+    if (!variables) {
+        std::fprintf(stderr, "virtual-calc: %s\n", error.c_str());
+        return 2;
+    }
     auto link = CalcLinkEnd::open(error);
     if (!link) {
         std::fprintf(stderr, "virtual-calc: cannot open the virtual link: %s\n", error.c_str());
@@ -48,9 +56,10 @@ int main(int argc, char* argv[])
     std::puts("ready");
     std::fflush(stdout);
 
-    CalculatorSide calculator(*link, *options, std::move(screen));
+    CalculatorSide calculator(*link, *options, std::move(screen), std::move(*variables));
     calculator.serveUntil(Clock::now() + options->lifetime);
     link.reset();
+    tifiles_library_exit();
     ticables_library_exit();
     return 0;
 }

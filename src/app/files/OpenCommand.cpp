@@ -50,19 +50,24 @@ void frmPixoram::miOpen_Click()
         return;
     }
 
-    calcVariable = loaded;
     markFileLoaded();
+    // The comment is not in what the component hands back: the box keeps its text.
+    ReplacePicture(loaded, path, QFileInfo(path).fileName(), document.names().comment);
+    chooseCalculator(*kind);
+}
+
+void frmPixoram::ReplacePicture(const CalcVariable& loaded, const QString& path, const QString& caption,
+                                const QString& comment)
+{
+    calcVariable = loaded;
     const QString fullName = calcVariable.GetName();
     const qsizetype slash = fullName.indexOf(QLatin1Char('\\'));
-    // The comment is not in what the component hands back: the box keeps its text.
-    const PictureNames names{slash < 0 ? QString() : fullName.left(slash), fullName.mid(slash + 1),
-                             document.names().comment};
+    const PictureNames names{slash < 0 ? QString() : fullName.left(slash), fullName.mid(slash + 1), comment};
     showBitmapIn(Picture4, calcVariable.GetPicture());
     PictureGrid cells;
     forEachBlackCell(Picture4, 0, [&cells](int x, int y) { cells.setCell(x, y, 1); });
-    document.replace(cells, names, path, QFileInfo(path).fileName());
+    document.replace(cells, names, path, caption);
     parkTool();
-    chooseCalculator(*kind);
 }
 
 void frmPixoram::Picture1_OLEDragDrop(const QStringList& paths)

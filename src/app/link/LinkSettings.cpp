@@ -1,9 +1,11 @@
 // The "Link Settings" menu: the cable code and port name that Snap and Send hand to the link
 // component, and the calculator they talk to.
 #include "app/frmPixoram.h"
+#include "link/SerialAdapterPorts.h"
 #include "ui/Canvas.h"
 
 #include <QAction>
+#include <QMenu>
 
 namespace {
 
@@ -21,7 +23,38 @@ void frmPixoram::miCom_Click(int index)
     portName = QStringLiteral("COM") + digits.back();
     for (int other = 1; other <= 4; ++other)
         miCom[other]->setChecked(false);
+    for (QAction* item : miPortDevice)
+        item->setChecked(false);
     miCom[index]->setChecked(true);
+}
+
+// The serial cables also reach the calculator through a USB serial adapter:
+// those present now are listed below COM4, under Gray and Black only.
+void frmPixoram::miLink_Opening()
+{
+    for (QAction* item : miPortDevice)
+        delete item;
+    miPortDevice.clear();
+    if (cableCode != 1 && cableCode != 2)
+        return;
+    QAction* below = miLink->actions().value(miLink->actions().indexOf(miCom[4]) + 1);
+    for (const QString& device : serialAdapterPorts(QStringLiteral("/dev"))) {
+        auto* item = new QAction(device, miLink);
+        item->setCheckable(true);
+        item->setChecked(device == portName);
+        miLink->insertAction(below, item);
+        connect(item, &QAction::triggered, this, [this, device] { miPortDevice_Click(device); });
+        miPortDevice.push_back(item);
+    }
+}
+
+void frmPixoram::miPortDevice_Click(const QString& device)
+{
+    portName = device;
+    for (int other = 1; other <= 4; ++other)
+        miCom[other]->setChecked(false);
+    for (QAction* item : miPortDevice)
+        item->setChecked(item->text() == device);
 }
 
 void frmPixoram::miGray_Click()

@@ -1,6 +1,7 @@
 // Snap (Command1) and Send (Command2): the calculator's screen into the picture, the picture to the calculator.
 #include "app/files/CalculatorFiles.h"
 #include "app/frmPixoram.h"
+#include "app/link/LinkFeedback.h"
 #include "link/ScreenImage.h"
 #include "picture/WorkPicture.h"
 
@@ -18,11 +19,6 @@ void runPendingEventsOnce()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-MessageRequest linkMessage(const QString& text)
-{
-    return MessageRequest{text, QString(), MessageRequest::Icon::None, MessageRequest::Buttons::Ok};
-}
-
 }  // namespace
 
 void frmPixoram::Command1_Click()
@@ -34,8 +30,14 @@ void frmPixoram::Command1_Click()
     CalcModel& model = calcModelOf(*this, calculator);
     model.SetLink(cableCode, portName);
     calcVariable.SetTypeCode(kPictureVariableTypeCode);
-    if (!model.GetScreen(calcVariable).ok()) {
-        dialogs.showMessage(this, linkMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings.")));
+    LinkResult screen = LinkResult::success();
+    {
+        const ProgressBarFeed feed(model, *ProgressBar1);
+        screen = model.GetScreen(calcVariable);
+    }
+    if (!screen.ok()) {
+        dialogs.showMessage(
+            this, linkFailureMessage(QStringLiteral("Link Error... check calculator, cable, and Link Settings."), screen));
         return;
     }
     showBitmapIn(Picture4, calcVariable.GetPicture());
@@ -64,7 +66,13 @@ void frmPixoram::Command2_Click()
     calcVariable.SetName(document.names().folder + QLatin1Char('\\') + document.names().variable);
     CalcModel& model = calcModelOf(*this, calculator);
     model.SetLink(cableCode, portName);
-    if (!model.SendVariable(calcVariable).ok())
-        dialogs.showMessage(this, linkMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator")));
+    LinkResult sent = LinkResult::success();
+    {
+        const ProgressBarFeed feed(model, *ProgressBar1);
+        sent = model.SendVariable(calcVariable);
+    }
+    if (!sent.ok())
+        dialogs.showMessage(
+            this, linkFailureMessage(QStringLiteral("Error sending... check folder, var, cable, and calculator"), sent));
     Command2->setText(QStringLiteral("Send"));
 }
