@@ -3,7 +3,6 @@
 #include "app/frmPixoram.h"
 #include "ui/Canvas.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 

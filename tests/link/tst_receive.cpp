@@ -199,6 +199,7 @@ void TestReceive::receiveReplacesThePictureAsOpenDoes()
     QCOMPARE(w.Text3->text(), QStringLiteral("cst"));
     QCOMPARE(w.Text2->text(), QStringLiteral("splash"));
     QVERIFY(!w.grid.isSet(239, 102));
+    QVERIFY(!w.miUndo->isEnabled());  // a new picture, a new history
     int set = 0;
     for (int y = 0; y < kRows; ++y) {
         for (int x = 0; x < kColumns; ++x) {

@@ -1,11 +1,8 @@
 // Loading a picture file with the built-in reader: the command line and drops.
 #include "app/frmPixoram.h"
 #include "files/PictureFileReader.h"
-#include "ui/Canvas.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 
 bool frmPixoram::LoadPictureFile(const QString& path, bool atStartUp)
 {

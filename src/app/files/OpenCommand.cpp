@@ -3,13 +3,9 @@
 #include "app/frmPixoram.h"
 #include "files/PictureKind.h"
 #include "picture/WorkPicture.h"
-#include "ui/Canvas.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 

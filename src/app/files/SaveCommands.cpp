@@ -7,8 +7,6 @@
 #include "ui/Canvas.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
