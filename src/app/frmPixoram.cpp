@@ -10,6 +10,7 @@
 #include "ui/WindowCentring.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -144,6 +145,7 @@ void frmPixoram::createControls()
     statusPanel1->setGeometry(2, 2, twipsToPixels(2160) - 2, statusBar->height() - 4);
     statusPanel2 = new QLabel(statusBar);
     statusPanel2->setGeometry(twipsToPixels(2160) + 2, 2, twipsToPixels(1440) - 2, statusBar->height() - 4);
+    statusPanel2->setMinimumWidth(statusPanel2->width());
     for (QLabel* panel : {statusPanel1, statusPanel2}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setFont(plainFont);
@@ -222,8 +224,16 @@ void frmPixoram::createMenus()
     miBlack = miLink->addAction(QStringLiteral("Black"));
     miUSB = miLink->addAction(QStringLiteral("USB"));
     miEmulator = miLink->addAction(QStringLiteral("Emulator"));
-    for (QAction* item : {miGray, miBlack, miUSB, miEmulator})
+    miLink->addSeparator();
+    miTI92Plus = miLink->addAction(QStringLiteral("TI-92 Plus / Voyage 200"));
+    miTI89 = miLink->addAction(QStringLiteral("TI-89 / TI-89 Titanium"));
+    for (QAction* item : {miGray, miBlack, miUSB, miEmulator, miTI92Plus, miTI89})
         item->setCheckable(true);
+    // One of the two calculators, shown as radio items.
+    auto* calculators = new QActionGroup(miLink);
+    calculators->addAction(miTI92Plus);
+    calculators->addAction(miTI89);
+    miTI92Plus->setChecked(true);
 
     miHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     miInstructions = miHelp->addAction(QStringLiteral("&Instructions"));
@@ -268,6 +278,8 @@ void frmPixoram::connectHandlers()
     connect(miBlack, &QAction::triggered, this, &frmPixoram::miBlack_Click);
     connect(miUSB, &QAction::triggered, this, &frmPixoram::miUSB_Click);
     connect(miEmulator, &QAction::triggered, this, &frmPixoram::miEmulator_Click);
+    connect(miTI92Plus, &QAction::triggered, this, &frmPixoram::miTI92Plus_Click);
+    connect(miTI89, &QAction::triggered, this, &frmPixoram::miTI89_Click);
     connect(miInstructions, &QAction::triggered, this, &frmPixoram::miInstructions_Click);
     connect(miAbout, &QAction::triggered, this, &frmPixoram::miAbout_Click);
     connect(Command1, &QPushButton::clicked, this, &frmPixoram::Command1_Click);
@@ -301,7 +313,7 @@ void frmPixoram::Form_Load(const QString& commandLine)
 void frmPixoram::Form_MouseMove()
 {
     Label2->clear();
-    statusPanel2->clear();
+    showPosition(QString());
 }
 
 bool frmPixoram::eventFilter(QObject* watched, QEvent* event)

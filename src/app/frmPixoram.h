@@ -93,6 +93,8 @@ public:
     void miBlack_Click();
     void miUSB_Click();
     void miEmulator_Click();
+    void miTI92Plus_Click();
+    void miTI89_Click();
     void Command1_Click();
     void Command2_Click();
     void miReceive_Click();
@@ -127,6 +129,10 @@ public:
     void checkToolItem(int index);
     // import: the "Import Image" dialog on the image; OK changes the picture as the named step.
     void importImage(const QImage& image, const QString& step);
+    // link
+    // The calculator Snap and Send talk to, whose picture area the canvas shows:
+    // TI92Plus (the TI-92 Plus and Voyage 200) or TI89 (the TI-89 and TI-89 Titanium).
+    void chooseCalculator(CalcKind kind);
 
     // Command state: one function per row of the table of events; the document holds it.
     void markEmpty();                  // start-up, ClrDraw
@@ -196,6 +202,8 @@ public:
     QAction* miBlack = nullptr;
     QAction* miUSB = nullptr;
     QAction* miEmulator = nullptr;
+    QAction* miTI92Plus = nullptr;
+    QAction* miTI89 = nullptr;
     // The USB serial adapters present when the menu last opened, below COM4.
     std::vector<QAction*> miPortDevice;
     QMenu* miHelp = nullptr;
@@ -236,10 +244,12 @@ public:
     CalcModel TI92Calc{CalcKind::TI92};
     CalcModel TI92PlusCalc{CalcKind::TI92Plus};
     CalcModel Voyage200Calc{CalcKind::Voyage200};
+    CalcModel TI89Calc{CalcKind::TI89};
 
     // Link settings.
     int32_t cableCode = 5;
     QString portName;
+    CalcKind calculator = CalcKind::TI92Plus;
 
     PageSetupValues pageSetup;
 
@@ -264,6 +274,8 @@ private:
     void showCommandState();
     void showHistory();
     void showPasteOffered();
+    // Status panel 2: the cell under the mouse, or nothing.
+    void showPosition(const QString& text);
 
     frmExit* exitWindow = nullptr;
     frmAbout* aboutWindow = nullptr;

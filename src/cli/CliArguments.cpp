@@ -76,6 +76,8 @@ const std::map<QString, int> kCables = {{QStringLiteral("gray"), 1},
                                         {QStringLiteral("black"), 2},
                                         {QStringLiteral("usb"), 5},
                                         {QStringLiteral("emulator"), 7}};
+const std::map<QString, CalcKind> kModels = {{QStringLiteral("ti92p"), CalcKind::TI92Plus},
+                                             {QStringLiteral("ti89"), CalcKind::TI89}};
 const std::map<QString, bool> kRows = {{QStringLiteral("graph"), false}, {QStringLiteral("full"), true}};
 
 std::variant<CliRequest, UsageError> parseCommand(const QStringList& arguments, const QString& command)
@@ -133,6 +135,8 @@ std::variant<CliRequest, UsageError> parseCommand(const QStringList& arguments, 
             request.json = true;
         } else if (links && argument == QLatin1String("--cable")) {
             request.cableCode = reader.choiceOf(argument, kCables);
+        } else if (links && argument == QLatin1String("--model")) {
+            request.model = reader.choiceOf(argument, kModels);
         } else if (links && argument == QLatin1String("--port")) {
             port = reader.numberOf(argument, 1, 4);
         } else if (request.command == CliCommand::Snap && argument == QLatin1String("--rows")) {

@@ -2,6 +2,7 @@
 // What one call of pixoram-cli asks for, read from its arguments without touching any file.
 
 #include "import/ImageConversion.h"
+#include "link/CalcModel.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,7 @@ struct CliRequest {
     int cableCode = 5;           // the link settings' codes: 1 Gray, 2 Black, 5 USB, 7 Emulator
     QString portName = QStringLiteral("\\\\.\\Silver0");
     bool fullScreen = false;     // snap --rows full
+    CalcKind model = CalcKind::TI92Plus;  // snap and send --model: TI92Plus or TI89
 };
 
 // Bad usage: what is wrong, and the subcommand whose usage to show (empty: the program's).

@@ -4,7 +4,7 @@ namespace {
 
 const char* const kProgram =
     "usage: pixoram-cli COMMAND [OPTION]... [ARGUMENT]...\n"
-    "Converts images into TI-92, TI-92 Plus and Voyage 200 pictures and back, and\n"
+    "Converts images into TI-92, TI-92 Plus, Voyage 200 and TI-89 pictures and back, and\n"
     "takes screenshots from and sends pictures to a calculator.\n"
     "\n"
     "Commands:\n"
@@ -35,14 +35,16 @@ const char* const kConversion =
 
 const char* const kOutputs =
     "The output's extension picks its format, or --kind does: 92i, 9xi, v2i\n"
-    "(calculator picture files), png (1-bit 240 x 103), pbm (raw; --pbm-plain for\n"
-    "plain text) or bmp.\n";
+    "(calculator picture files), 89i (a TI-89 picture file: the image fits into\n"
+    "159 x 77), png (1-bit 240 x 103), pbm (raw; --pbm-plain for plain text) or bmp.\n";
 
 const char* const kLink =
     "  --cable gray|black|usb|emulator\n"
     "                       the link cable (default usb: the SilverLink)\n"
     "  --port N             the cable's port, 1 to 4 (gray and black: /dev/ttyS0 to\n"
-    "                       /dev/ttyS3; default 1)\n";
+    "                       /dev/ttyS3; default 1)\n"
+    "  --model ti92p|ti89   the calculator: TI-92 Plus or Voyage 200 (default), or\n"
+    "                       TI-89 or TI-89 Titanium (its 159 x 77 graph area)\n";
 
 }  // namespace
 
@@ -52,7 +54,7 @@ QString cliUsage(const QString& topic)
         return QStringLiteral("usage: pixoram-cli convert INPUT OUTPUT [OPTION]...\n"
                               "       pixoram-cli convert INPUT... -o DIR [OPTION]...\n"
                               "Converts an image (BMP, RLE, ICO, WMF, JPEG, GIF, PNG) or a calculator\n"
-                              "picture file (92i, 9xi, v2i) into a 240 x 103 picture.\n\n")
+                              "picture file (92i, 9xi, v2i, 89i) into a 240 x 103 picture.\n\n")
                + QLatin1String(kConversion)
                + QLatin1String("  --name FOLDER\\VAR    the calculator name in a picture file (default main\\picture)\n"
                                "  --kind KIND          the output's format, whatever its extension\n"
@@ -67,7 +69,8 @@ QString cliUsage(const QString& topic)
     if (topic == QLatin1String("snap"))
         return QStringLiteral("usage: pixoram-cli snap OUTPUT [OPTION]...\n"
                               "Saves the calculator's screen: its graph rows 18 to 120 as a 240 x 103\n"
-                              "picture, or the full 240 x 128 screen (png, pbm, bmp only).\n\n"
+                              "picture (a TI-89's rows 16 to 92, columns 0 to 158, top-left), or the\n"
+                              "full 240 x 128 screen (png, pbm, bmp only).\n\n"
                               "  --rows graph|full    which rows (default graph)\n"
                               "  --name FOLDER\\VAR    the calculator name in a picture file (default main\\picture)\n"
                               "  --kind KIND          the output's format, whatever its extension\n"

@@ -14,7 +14,7 @@ int runConvert(const CliRequest& request)
     const QString kindText = request.kind.value_or(batch ? QStringLiteral("9xi") : QFileInfo(request.output).suffix());
     const std::optional<OutputKind> kind = outputKindNamed(kindText);
     if (!kind) {
-        reportUsage(request.kind ? QStringLiteral("--kind takes 92i, 9xi, v2i, png, pbm or bmp, not \"%1\"").arg(kindText)
+        reportUsage(request.kind ? QStringLiteral("--kind takes 92i, 9xi, v2i, 89i, png, pbm or bmp, not \"%1\"").arg(kindText)
                                  : QStringLiteral("%1: name a format by the extension or --kind").arg(request.output),
                     QStringLiteral("convert"));
         return kCliBadUsage;
@@ -41,7 +41,9 @@ int runConvert(const CliRequest& request)
             status = kCliFileFailed;
             continue;
         }
-        const PictureGrid grid = convertImage(picture->image, request.conversion);
+        ConversionOptions conversion = request.conversion;
+        conversion.area = pictureAreaOf(*kind);
+        const PictureGrid grid = convertImage(picture->image, conversion);
         if (!writePicture(output, *kind, grid, *name, request.pbmPlain, reason)) {
             reportFailure(output, reason);
             status = kCliFileFailed;

@@ -40,6 +40,8 @@ QString kindDescription(const InputPicture& picture)
         return QStringLiteral("TI-92 Plus picture file");
     case CalcKind::Voyage200:
         return QStringLiteral("Voyage 200 picture file");
+    case CalcKind::TI89:
+        return QStringLiteral("TI-89 picture file");
     }
     return {};
 }

@@ -14,14 +14,14 @@
 
 namespace {
 
-// The graph rows of the screen, read through a work picture exactly as the window's Snap reads them.
-PictureGrid graphCells(const QImage& screen)
+// The model's graph area of the screen, read through a work picture exactly as the window's Snap reads it.
+PictureGrid graphCells(const QImage& screen, CalcKind model)
 {
     QImage work(std::max(screen.width(), kColumns), std::max(screen.height(), kScreenPictureTop + kRows),
                 QImage::Format_RGB32);
     showBitmapIn(work, screen);
     PictureGrid grid;
-    forEachBlackScreenCell(work, [&grid](int x, int y) { grid.setCell(x, y, 1); });
+    forEachBlackScreenCell(work, [&grid](int x, int y) { grid.setCell(x, y, 1); }, model);
     return grid;
 }
 
@@ -48,7 +48,7 @@ int runSnap(const CliRequest& request)
         return kCliBadUsage;
     }
 
-    CalcModel calculator(CalcKind::TI92Plus);
+    CalcModel calculator(request.model);
     calculator.SetLink(request.cableCode, request.portName);
     CalcVariable screen;
     screen.SetTypeCode(kPictureVariableTypeCode);
@@ -58,7 +58,7 @@ int runSnap(const CliRequest& request)
     }
     const bool written = request.fullScreen
                              ? writeBlackWhiteImage(request.output, *kind, screen.GetPicture(), request.pbmPlain, reason)
-                             : writePicture(request.output, *kind, graphCells(screen.GetPicture()), *name,
+                             : writePicture(request.output, *kind, graphCells(screen.GetPicture(), request.model), *name,
                                             request.pbmPlain, reason);
     if (!written) {
         reportFailure(request.output, reason);
@@ -92,9 +92,11 @@ int runSend(const CliRequest& request)
 
     CalcVariable variable;
     variable.SetTypeCode(kPictureVariableTypeCode);
-    variable.SetPicture(pictureImage(convertImage(picture->image, request.conversion)));
+    ConversionOptions conversion = request.conversion;
+    conversion.area = pictureAreaOf(request.model);
+    variable.SetPicture(pictureImage(convertImage(picture->image, conversion)));
     variable.SetName(*name);
-    CalcModel calculator(CalcKind::TI92Plus);
+    CalcModel calculator(request.model);
     calculator.SetLink(request.cableCode, request.portName);
     if (const LinkResult sent = calculator.SendVariable(variable); !sent.ok()) {
         reportFailure(QStringLiteral("link"), sent.message());

@@ -54,6 +54,8 @@ std::optional<OutputKind> outputKindNamed(const QString& name)
         return OutputKind::TI92Plus;
     if (lower == QLatin1String("v2i"))
         return OutputKind::Voyage200;
+    if (lower == QLatin1String("89i"))
+        return OutputKind::TI89;
     if (lower == QLatin1String("png"))
         return OutputKind::Png;
     if (lower == QLatin1String("pbm"))
@@ -70,7 +72,13 @@ std::optional<OutputKind> outputKindOfPath(const QString& path)
 
 bool isCalculatorFile(OutputKind kind)
 {
-    return kind == OutputKind::TI92 || kind == OutputKind::TI92Plus || kind == OutputKind::Voyage200;
+    return kind == OutputKind::TI92 || kind == OutputKind::TI92Plus || kind == OutputKind::Voyage200
+           || kind == OutputKind::TI89;
+}
+
+PictureArea pictureAreaOf(OutputKind kind)
+{
+    return kind == OutputKind::TI89 ? kTI89PictureArea : kWholeGrid;
 }
 
 QImage pictureImage(const PictureGrid& grid)
@@ -114,6 +122,7 @@ bool writePicture(const QString& path, OutputKind kind, const PictureGrid& grid,
         return writeBlackWhiteImage(path, kind, pictureImage(grid), pbmPlain, reason);
     CalcModel model(kind == OutputKind::TI92       ? CalcKind::TI92
                     : kind == OutputKind::TI92Plus ? CalcKind::TI92Plus
+                    : kind == OutputKind::TI89     ? CalcKind::TI89
                                                    : CalcKind::Voyage200);
     CalcVariable variable;
     variable.SetTypeCode(kPictureVariableTypeCode);

@@ -2,6 +2,7 @@
 // pixoram-cli's outputs: calculator picture files, PNG, PBM and BMP, each
 // written whole beside its target and only then put in its place.
 
+#include "picture/PictureArea.h"
 #include "picture/PictureGrid.h"
 
 #include <QImage>
@@ -9,9 +10,9 @@
 
 #include <optional>
 
-enum class OutputKind { TI92, TI92Plus, Voyage200, Png, Pbm, Bmp };
+enum class OutputKind { TI92, TI92Plus, Voyage200, TI89, Png, Pbm, Bmp };
 
-// "92i", "9xi", "v2i", "png", "pbm" or "bmp", in any case; none for anything else.
+// "92i", "9xi", "v2i", "89i", "png", "pbm" or "bmp", in any case; none for anything else.
 std::optional<OutputKind> outputKindNamed(const QString& name);
 
 // The kind named by the path's extension.
@@ -25,6 +26,9 @@ QImage pictureImage(const PictureGrid& grid);
 // An image of black (RGB 0, 0, 0) and other pixels as the bytes of a 1-bit
 // PNG, PBM (plain P1 or raw P4) or BMP. Precondition: not a calculator kind.
 QByteArray encodeBlackWhite(const QImage& image, OutputKind kind, bool pbmPlain);
+
+// The cells a picture of that kind holds: a TI-89 file the top-left 159 x 77, any other all.
+PictureArea pictureAreaOf(OutputKind kind);
 
 // Writes the picture; a calculator file gets the name fullName ("folder\var").
 // False, with the reason, when it cannot be written; any old file stays then.

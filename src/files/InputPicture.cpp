@@ -50,6 +50,8 @@ std::optional<CalcKind> calcKindOf(const QString& path, const QByteArray& bytes)
         return CalcKind::TI92;
     if (bytes.startsWith("**TI92P*"))
         return CalcKind::TI92Plus;
+    if (bytes.startsWith("**TI89**"))
+        return CalcKind::TI89;
     return std::nullopt;
 }
 

@@ -10,7 +10,7 @@
 
 struct InputPicture {
     QImage image;                    // the picture, or the image at its natural size
-    QString format;                  // "92i", "9xi", "v2i", or the image's format ("png", "bmp", ...)
+    QString format;                  // "92i", "9xi", "v2i", "89i", or the image's format ("png", "bmp", ...)
     std::optional<CalcKind> calcKind;  // set for calculator picture files
     QString folder;                  // calculator files only
     QString variable;

@@ -18,6 +18,8 @@ std::optional<CalcKind> pictureKindOfPath(const QString& path)
         return CalcKind::TI92Plus;
     if (kind == QLatin1String("V2I"))
         return CalcKind::Voyage200;
+    if (kind == QLatin1String("89I"))
+        return CalcKind::TI89;
     return std::nullopt;
 }
 
@@ -40,6 +42,9 @@ SaveAsTarget saveAsTarget(const QString& chosenPath, int filterIndex)
         break;
     case 3:
         target.kind = CalcKind::TI92;
+        break;
+    case 5:
+        target.kind = CalcKind::TI89;
         break;
     default:
         return target;

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-// The kind named by the path's last three characters in any case: 92I, 9XI or V2I.
+// The kind named by the path's last three characters in any case: 92I, 9XI, V2I or 89I.
 std::optional<CalcKind> pictureKindOfPath(const QString& path);
 
 // Where a Save As goes once the dialog has answered.
@@ -20,6 +20,6 @@ struct SaveAsTarget {
 
 // Filter 4 (Bitmap) adds ".bmp" to a name that does not end in "bmp"; a name
 // ending in "bmp" is then a bitmap whatever the filter. Otherwise the filter
-// alone picks the kind (1 Voyage 200, 2 TI-92 Plus, 3 TI-92), whatever the
+// alone picks the kind (1 Voyage 200, 2 TI-92 Plus, 3 TI-92, 5 TI-89), whatever the
 // typed extension, and the path stays exactly as chosen.
 SaveAsTarget saveAsTarget(const QString& chosenPath, int filterIndex);

@@ -158,7 +158,7 @@ void averageInto(const QImage& image, int quarter, const QRectF& source, const Q
 }
 
 // The image placed 1:1 as File > Import places it; only the part that can land on cells is read.
-void placeNatural(const QImage& image, int quarter, GreyCells& cells)
+void placeNatural(const QImage& image, int quarter, const PictureArea& area, GreyCells& cells)
 {
     const bool sideways = quarter % 2 != 0;
     const int viewWidth = sideways ? image.height() : image.width();
@@ -174,7 +174,7 @@ void placeNatural(const QImage& image, int quarter, GreyCells& cells)
         for (int x = 0; x <= lastColumn; ++x) {
             const int cellX = x + placement.columnOffset;
             const int cellY = y + placement.rowOffset;
-            if (!PictureGrid::contains(cellX, cellY))
+            if (!area.contains(cellX, cellY))
                 continue;
             const QPoint at = quarter == 1 ? QPoint(y, h - 1 - x)
                               : quarter == 2 ? QPoint(w - 1 - x, h - 1 - y)
@@ -236,26 +236,28 @@ GreyCells greyCells(const QImage& image, const ConversionOptions& options)
     const int quarter = quarterTurns(options.rotation);
     const double width = quarter % 2 ? image.height() : image.width();
     const double height = quarter % 2 ? image.width() : image.height();
+    const int columns = options.area.columns;
+    const int rows = options.area.rows;
     switch (options.size) {
     case SizeMode::Natural:
-        placeNatural(image, quarter, cells);
+        placeNatural(image, quarter, options.area, cells);
         break;
     case SizeMode::Stretch:
-        averageInto(image, quarter, QRectF(0, 0, width, height), QRect(0, 0, kColumns, kRows), cells);
+        averageInto(image, quarter, QRectF(0, 0, width, height), QRect(0, 0, columns, rows), cells);
         break;
     case SizeMode::Fill: {
-        const double scale = std::max(kColumns / width, kRows / height);
-        const double spanX = kColumns / scale;
-        const double spanY = kRows / scale;
+        const double scale = std::max(columns / width, rows / height);
+        const double spanX = columns / scale;
+        const double spanY = rows / scale;
         averageInto(image, quarter, QRectF((width - spanX) / 2, (height - spanY) / 2, spanX, spanY),
-                    QRect(0, 0, kColumns, kRows), cells);
+                    QRect(0, 0, columns, rows), cells);
         break;
     }
     case SizeMode::Fit: {
-        const double scale = std::min(kColumns / width, kRows / height);
-        const int w = std::clamp(int(std::lround(width * scale)), 1, kColumns);
-        const int h = std::clamp(int(std::lround(height * scale)), 1, kRows);
-        averageInto(image, quarter, QRectF(0, 0, width, height), QRect((kColumns - w) / 2, (kRows - h) / 2, w, h),
+        const double scale = std::min(columns / width, rows / height);
+        const int w = std::clamp(int(std::lround(width * scale)), 1, columns);
+        const int h = std::clamp(int(std::lround(height * scale)), 1, rows);
+        averageInto(image, quarter, QRectF(0, 0, width, height), QRect((columns - w) / 2, (rows - h) / 2, w, h),
                     cells);
         break;
     }

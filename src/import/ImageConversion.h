@@ -6,8 +6,10 @@
 //         -> rotate clockwise -> scale by area averaging (or place 1:1)
 //         -> brightness, contrast, invert -> threshold / error diffusion / Bayer
 //
-// Cells the image does not cover (around a fitted or a small image) stay white.
+// Cells the image does not cover (around a fitted or a small image, or beyond the
+// options' area) stay white.
 
+#include "picture/PictureArea.h"
 #include "picture/PictureGrid.h"
 
 #include <QImage>
@@ -25,6 +27,7 @@ struct ConversionOptions {
     int contrast = 0;      // -100 to 100
     bool invert = false;
     int rotation = 0;      // clockwise degrees: 0, 90, 180 or 270
+    PictureArea area;      // the cells the image lands on, from the top-left: all, or a TI-89's 159 x 77
     bool operator==(const ConversionOptions&) const = default;
 };
 

@@ -1,9 +1,11 @@
 #pragma once
-// The link component's model objects: TI-92, TI-92 Plus and Voyage 200. Each
+// The link component's model objects: TI-92, TI-92 Plus, Voyage 200 and TI-89
+// (the TI-89 Titanium speaks the TI-89's protocol through its I/O port). Each
 // reads and writes its own kind of picture file and talks to a calculator
 // through the cable set with SetLink.
 
 #include "link/LinkResult.h"
+#include "picture/PictureArea.h"
 #include "picture/PictureDefaults.h"
 
 #include <QString>
@@ -17,7 +19,13 @@ class CalcVariable;
 struct LinkConnection;
 struct _CalcHandle;
 
-enum class CalcKind { TI92, TI92Plus, Voyage200 };
+enum class CalcKind { TI92, TI92Plus, Voyage200, TI89 };
+
+// The cells this model's picture files and picture variables hold.
+constexpr PictureArea pictureAreaOf(CalcKind kind)
+{
+    return kind == CalcKind::TI89 ? kTI89PictureArea : kWholeGrid;
+}
 
 class CalcModel {
 public:

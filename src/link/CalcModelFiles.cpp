@@ -57,7 +57,7 @@ LinkResult CalcModel::WriteFile(CalcVariable& variable)
     if (variable.fileName().isEmpty())
         return LinkResult::failure(TiFilesError::CannotOpen, QStringLiteral("no file name was given."));
     // The file is written straight into the temporary file that replaces the old one.
-    const PictureFileEntry entry{name->folder, name->name, encodePictureVariable(variable.GetPicture())};
+    const PictureFileEntry entry{name->folder, name->name, encodePictureVariable(variable.GetPicture(), pictureAreaOf(kind_))};
     int code = TiFilesError::CannotOpen;
     const bool written = replaceFile(
         variable.fileName(),

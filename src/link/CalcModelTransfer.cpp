@@ -80,7 +80,7 @@ LinkResult CalcModel::SendVariable(CalcVariable& variable)
     if (!name)
         return LinkResult::failure(kBadName, reason);
     const FileContentPtr content = makePictureContent(tiCalcModel(kind_), name->folder, name->name,
-                                                      encodePictureVariable(variable.GetPicture()));
+                                                      encodePictureVariable(variable.GetPicture(), pictureAreaOf(kind_)));
     if (!content)
         return LinkResult::failure(kNoContent, QStringLiteral("the picture variable could not be made"));
     return transfer([&](CalcHandle* calc) { return ticalcs_calc_send_var(calc, MODE_NORMAL, content.get()); });

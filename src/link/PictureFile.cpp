@@ -60,6 +60,8 @@ QString pictureFileExtension(CalcKind kind)
         return QStringLiteral("9xi");
     case CalcKind::Voyage200:
         return QStringLiteral("v2i");
+    case CalcKind::TI89:
+        return QStringLiteral("89i");
     }
     return {};
 }

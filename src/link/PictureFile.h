@@ -30,7 +30,7 @@ struct PictureFileFacts {
     bool checksumMatches = true;
 };
 
-// The extension libtifiles2 knows this model's picture files by: "92i", "9xi", "v2i".
+// The extension libtifiles2 knows this model's picture files by: "92i", "9xi", "v2i", "89i".
 QString pictureFileExtension(CalcKind kind);
 
 // The picture variable held by the bytes of a picture file read as this model's

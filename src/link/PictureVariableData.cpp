@@ -22,18 +22,19 @@ bool isBlack(const QImage& image, int x, int y)
 
 }  // namespace
 
-QByteArray encodePictureVariable(const QImage& image)
+QByteArray encodePictureVariable(const QImage& image, const PictureArea& area)
 {
-    constexpr int rowBytes = (kColumns + 7) / 8;
+    const int rowBytes = (area.columns + 7) / 8;
     QByteArray bytes;
-    putWord(bytes, 2 + 2 + rowBytes * kRows + 1);
-    putWord(bytes, kRows);
-    putWord(bytes, kColumns);
-    for (int y = 0; y < kRows; ++y) {
+    putWord(bytes, 2 + 2 + rowBytes * area.rows + 1);
+    putWord(bytes, area.rows);
+    putWord(bytes, area.columns);
+    for (int y = 0; y < area.rows; ++y) {
         for (int b = 0; b < rowBytes; ++b) {
             uint8_t value = 0;
             for (int bit = 0; bit < 8; ++bit) {
-                if (isBlack(image, 8 * b + bit, y))
+                const int x = 8 * b + bit;
+                if (x < area.columns && isBlack(image, x, y))
                     value |= static_cast<uint8_t>(0x80 >> bit);
             }
             bytes.append(static_cast<char>(value));

@@ -18,9 +18,11 @@ QImage screenImage(const QByteArray& bitmap, int width, int height)
     return image;
 }
 
-void forEachBlackScreenCell(const QImage& workPicture, const std::function<void(int x, int y)>& cell)
+void forEachBlackScreenCell(const QImage& workPicture, const std::function<void(int x, int y)>& cell,
+                            CalcKind kind)
 {
-    forEachBlackCell(workPicture, kScreenPictureTop, cell);
+    const int top = kind == CalcKind::TI89 ? kTI89ScreenPictureTop : kScreenPictureTop;
+    forEachBlackCell(workPicture, top, cell, pictureAreaOf(kind));
 }
 
 QString screenshotComment(const QDateTime& when)

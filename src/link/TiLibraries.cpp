@@ -71,6 +71,8 @@ TiCalcModel tiCalcModel(CalcKind kind)
         return CALC_TI92P;
     case CalcKind::Voyage200:
         return CALC_V200;
+    case CalcKind::TI89:
+        return CALC_TI89;
     }
     return CALC_NONE;
 }

@@ -25,10 +25,11 @@ void showBitmapIn(QImage& workPicture, const QImage& bitmap)
     painter.drawImage(0, 0, bitmap);
 }
 
-void forEachBlackCell(const QImage& workPicture, int firstRow, const std::function<void(int x, int y)>& cell)
+void forEachBlackCell(const QImage& workPicture, int firstRow, const std::function<void(int x, int y)>& cell,
+                      const PictureArea& area)
 {
-    const int lastRow = std::min(firstRow + kRows, workPicture.height()) - 1;
-    const int columns = std::min(kColumns, workPicture.width());
+    const int lastRow = std::min(firstRow + area.rows, workPicture.height()) - 1;
+    const int columns = std::min(area.columns, workPicture.width());
     for (int y = firstRow; y <= lastRow; ++y) {
         for (int x = 0; x < columns; ++x) {
             if ((workPicture.pixel(x, y) & 0x00FFFFFF) == 0)

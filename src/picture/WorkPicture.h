@@ -1,6 +1,7 @@
 #pragma once
 // The work picture, through which pictures pass to and from the link component: one pixel a cell.
 
+#include "picture/PictureArea.h"
 #include "picture/PictureGrid.h"
 
 #include <QImage>
@@ -15,5 +16,6 @@ void drawGridInto(QImage& workPicture, const PictureGrid& grid);
 void showBitmapIn(QImage& workPicture, const QImage& bitmap);
 
 // Calls cell(x, y - firstRow) for each exactly black pixel (RGB 0, 0, 0) of the work picture's
-// 240 x 103 pixels from row firstRow down, row by row, left to right.
-void forEachBlackCell(const QImage& workPicture, int firstRow, const std::function<void(int x, int y)>& cell);
+// pixels from row firstRow down, as many as the area holds, row by row, left to right.
+void forEachBlackCell(const QImage& workPicture, int firstRow, const std::function<void(int x, int y)>& cell,
+                      const PictureArea& area = kWholeGrid);

@@ -32,6 +32,14 @@ Canvas::Canvas(QWidget* parent)
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     image_.fill(kBackground);
+    setPictureArea(kWholeGrid);
+}
+
+void Canvas::setPictureArea(const PictureArea& area)
+{
+    // From the first pixel to the last before the first cell beyond the area.
+    const QPoint beyond = cellDotRect(area.columns, area.rows).topLeft();
+    insidePixels_ = QRect(QPoint(0, 0), beyond - QPoint(1, 1)).intersected(image_.rect());
 }
 
 void Canvas::paintCell(int x, int y, QRgb colour)
@@ -64,6 +72,24 @@ void Canvas::showCells(const PictureGrid& grid, const QRect& cells)
 
 void Canvas::fill(const QRect& innerRect, QRgb colour)
 {
+    const QRect inside = innerRect & insidePixels_;
+    if (inside == innerRect) {
+        fillPixels(innerRect, colour);
+        return;
+    }
+    fillPixels(inside, colour);
+    const QRgb lighter = colour == kBlack ? kOutsideBlack : colour == kBackground ? kOutsideBackground : colour;
+    // The pixels outside: the strip right of the area, then the strip below it.
+    const QRect right(insidePixels_.right() + 1, 0, image_.width(), insidePixels_.bottom() + 1);
+    const QRect below(0, insidePixels_.bottom() + 1, image_.width(), image_.height());
+    fillPixels(innerRect & right, lighter);
+    fillPixels(innerRect & below, lighter);
+}
+
+void Canvas::fillPixels(const QRect& innerRect, QRgb colour)
+{
+    if (innerRect.isEmpty())
+        return;
     auto* pixels = reinterpret_cast<QRgb*>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / sizeof(QRgb);
     for (int row = innerRect.top(); row <= innerRect.bottom(); ++row)
@@ -72,7 +98,7 @@ void Canvas::fill(const QRect& innerRect, QRgb colour)
 
 void Canvas::clearToBackground()
 {
-    image_.fill(kBackground);
+    fill(image_.rect(), kBackground);
     updateInner(image_.rect());
 }
 

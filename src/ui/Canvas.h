@@ -4,6 +4,7 @@
 // stands; the window repaints the cells the document announces as changed.
 
 #include "picture/CanvasGeometry.h"
+#include "picture/PictureArea.h"
 #include "picture/PictureGrid.h"
 
 #include <QFrame>
@@ -20,11 +21,18 @@ class Canvas : public QFrame {
 public:
     static constexpr QRgb kBackground = 0xFFE0E0E0;  // RGB(224, 224, 224)
     static constexpr QRgb kBlack = 0xFF000000;
+    // Cells outside the calculator's picture area: a lighter background, grey dots.
+    static constexpr QRgb kOutsideBackground = 0xFFF6F6F6;
+    static constexpr QRgb kOutsideBlack = 0xFF8C8C8C;
 
     explicit Canvas(QWidget* parent = nullptr);
 
-    // Paints the dot of cell (x, y) in the colour; cells outside the grid are drawn
-    // where they would be, clipped to the canvas.
+    // The cells the chosen calculator's picture holds (all of them unless told); the
+    // others are shown lighter. The caller repaints the cells afterwards.
+    void setPictureArea(const PictureArea& area);
+    // Paints the dot of cell (x, y) in the colour (kBlack or kBackground, lighter
+    // outside the picture area); cells outside the grid are drawn where they would
+    // be, clipped to the canvas.
     void paintCell(int x, int y, QRgb colour);
     void clearToBackground();
     // Repaints the cells of the rectangle (grid coordinates) from the grid: the background
@@ -57,10 +65,13 @@ protected:
 
 private:
     CanvasPoint unitsAt(QPointF widgetPos) const;
+    // Fills the pixels with the colour, in its lighter form where they lie outside the picture area.
     void fill(const QRect& innerRect, QRgb colour);
+    void fillPixels(const QRect& innerRect, QRgb colour);
     void updateInner(const QRect& innerRect);
 
     QImage image_;
     QImage outlineMask_;
     QRect dirty_;  // what has changed since the last paint, in widget coordinates
+    QRect insidePixels_;  // the pixels of the picture area's cells, gaps included
 };

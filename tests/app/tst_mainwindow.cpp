@@ -122,7 +122,9 @@ void TestMainWindow::menusAreLaidOutWithTheirKeys()
     QCOMPARE(w.miRedo->shortcuts().value(1), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     QCOMPARE(captions(w.miTools), QStringList({"Pen", "Erase", "Line", "WhLine", "Box", "WhBox", "Bar", "WhBar",
                                                "Circle", "WhCircle", "Ellipse", "WhEllipse"}));
-    QCOMPARE(captions(w.miLink), QStringList({"COM1", "COM2", "COM3", "COM4", "-", "Gray", "Black", "USB", "Emulator"}));
+    QCOMPARE(captions(w.miLink), QStringList({"COM1", "COM2", "COM3", "COM4", "-", "Gray", "Black", "USB", "Emulator",
+                                              "-", "TI-92 Plus / Voyage 200", "TI-89 / TI-89 Titanium"}));
+    QVERIFY(w.miTI92Plus->isChecked() && !w.miTI89->isChecked());
     QCOMPARE(captions(w.miHelp), QStringList({"&Instructions [F1]", "&About"}));
     QCOMPARE(w.menuBar()->actions().size(), 4);
 }

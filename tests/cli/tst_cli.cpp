@@ -30,11 +30,15 @@ std::optional<CalcKind> calcKindOf(const QString& path)
         return CalcKind::TI92Plus;
     if (suffix == QLatin1String("v2i"))
         return CalcKind::Voyage200;
+    if (suffix == QLatin1String("89i"))
+        return CalcKind::TI89;
     const QByteArray start = readBytes(path).left(8);
     if (start == "**TI92**")
         return CalcKind::TI92;
     if (start == "**TI92P*")
         return CalcKind::TI92Plus;
+    if (start == "**TI89**")
+        return CalcKind::TI89;
     return std::nullopt;
 }
 
@@ -267,6 +271,7 @@ private slots:
         QTest::newRow("name starting with a digit") << QStringList{"convert", "a.png", "b.9xi", "--name", "main\\9pic"};
         QTest::newRow("full screen into a picture file") << QStringList{"snap", "s.9xi", "--rows", "full"};
         QTest::newRow("port 5") << QStringList{"send", "a.png", "--cable", "gray", "--port", "5"};
+        QTest::newRow("unknown model") << QStringList{"snap", "s.png", "--model", "ti83"};
     }
     void badUsageShowsTheUsage()
     {
@@ -304,6 +309,34 @@ private slots:
         QCOMPARE(named["checksum_ok"].toBool(), true);
         QCOMPARE(named["black_cells"].toInt(), black);
         QCOMPARE(files[1].toObject()["checksum_ok"].toBool(), false);
+    }
+
+    // Converting to 89i fits the image into the TI-89's 159 x 77; info tells such files,
+    // a TI-89 file without its extension too.
+    void ti89FilesFitAndAreDescribed()
+    {
+        QCOMPARE(runCli({"convert", "-q", path("photo.png"), path("photo.89i"), "--dither", "ordered"}).status, 0);
+        QVERIFY(readBytes(path("photo.89i")).startsWith("**TI89**"));
+        ConversionOptions fitted;
+        fitted.method = BlackWhiteMethod::Ordered;
+        fitted.area = kTI89PictureArea;
+        const QImage expected = pictureImage(convertImage(*loadImportImage(path("photo.png")), fitted)).copy(0, 0, 159, 77);
+        CalcVariable written;
+        written.SetFileName(path("photo.89i"));
+        QVERIFY(CalcModel(CalcKind::TI89).ReadFile(written).ok());
+        QCOMPARE(written.GetPicture(), expected);
+
+        QFile::copy(QStringLiteral(PIXORAM_TESTDATA "/real/cst__splash.89i"), path("splash"));
+        const CliRun run = runCli({"info", "--json", path("photo.89i"), path("splash")});
+        QCOMPARE(run.status, 0);
+        const QJsonArray files = QJsonDocument::fromJson(run.out).array();
+        QCOMPARE(files.size(), 2);
+        for (const QJsonValue& file : files) {
+            QCOMPARE(file.toObject()["kind"].toString(), "89i");
+            QCOMPARE(file.toObject()["width"].toInt(), 159);
+            QCOMPARE(file.toObject()["height"].toInt(), 77);
+        }
+        QCOMPARE(files[1].toObject()["variable"].toString(), "splash");
     }
 };
 

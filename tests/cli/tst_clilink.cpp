@@ -2,6 +2,8 @@
 #include "CliRun.h"
 #include "VirtualCalc.h"
 
+#include "link/CalcModel.h"
+#include "link/CalcVariable.h"
 #include "link/PictureVariableData.h"
 
 #include <QFile>
@@ -93,6 +95,33 @@ private slots:
         QCOMPARE(calculator.storedData(), encodePictureVariable(QImage(path("expected.png"))));
     }
 
+    // --model ti89: the TI-89's graph area (rows 16 to 92, columns 0 to 158) lands top-left;
+    // a TI-89 picture is sent as its 159 x 77 cells.
+    void ti89SnapAndSend()
+    {
+        const QString screenFile = QStringLiteral(PIXORAM_TESTDATA "/link/linkguide__ti89_screenshot.bin");
+        const QString picture = QStringLiteral(PIXORAM_TESTDATA "/real/ti89archives__tbl.89i");
+        VirtualCalc calculator({QStringLiteral("--model"), QStringLiteral("ti89"), QStringLiteral("--screen"), screenFile});
+        QVERIFY(calculator.isReady());
+        QCOMPARE(runCli({"snap", path("ti89.png"), "--cable", "emulator", "--model", "ti89"}).status, 0);
+        const QImage written(path("ti89.png"));
+        QCOMPARE(written.size(), QSize(240, kRows));
+        const QByteArray screen = readBytes(screenFile);
+        for (int y = 0; y < kRows; ++y) {
+            for (int x = 0; x < 240; ++x)
+                QCOMPARE((written.pixel(x, y) & 0x00FFFFFF) == 0, x < 159 && y < 77 && screenBit(screen, x, y + 16));
+        }
+
+        QCOMPARE(runCli({"send", picture, "--cable", "emulator", "--model", "ti89"}).status, 0);
+        CalcVariable original;
+        original.SetFileName(picture);
+        QVERIFY(CalcModel(CalcKind::TI89).ReadFile(original).ok());
+        QString reason;
+        const std::optional<QImage> stored = decodePictureVariable(calculator.storedData(), reason);
+        QVERIFY2(stored, qPrintable(reason));
+        QCOMPARE(*stored, original.GetPicture());
+    }
+
     void linkFailuresEndWithStatusThree_data()
     {
         QTest::addColumn<QStringList>("command");
@@ -106,6 +135,7 @@ private slots:
         QTest::newRow("send, no calculator") << send << QStringList();
         QTest::newRow("send, refused") << send << QStringList{misbehave, "refuse"};
         QTest::newRow("send, no usb cable") << QStringList{"send", path("diagonal.png")} << QStringList{misbehave, "silent"};
+        QTest::newRow("TI-89 snap, garbage") << snap + QStringList{"--model", "ti89"} << QStringList{misbehave, "garbage"};
     }
     void linkFailuresEndWithStatusThree()
     {

@@ -181,6 +181,15 @@ void TestCalcFiles::realPictures_data()
                                        << "seng\\tbl" << QSize(159, 77) << 92;
     QTest::newRow("folder entry") << splash << "splash.9xi" << "cst\\splash" << QSize(159, 77) << 108;
     QTest::newRow("TI-92 signature") << imgaplTi92 << "imgapl.92i" << "sgs\\imgapl" << QSize(159, 77) << 92;
+    QTest::newRow("TI-89: archived, trailing byte, TI-92 Plus signature")
+        << imgapl << "imgapl.89i" << "sgs\\imgapl" << QSize(159, 77) << 92;
+    QTest::newRow("TI-89: archived, TI-92 Plus signature")
+        << realTestFile(QStringLiteral("ti89archives__sgs.imgcas.89i")) << "imgcas.89I" << "sgs\\imgcas"
+        << QSize(159, 77) << 92;
+    QTest::newRow("TI-89: reserved word set") << realTestFile(QStringLiteral("ti89archives__tbl.89i")) << "tbl.89i"
+                                              << "seng\\tbl" << QSize(159, 77) << 92;
+    QTest::newRow("TI-89: folder entry, TI-89 signature")
+        << realTestFile(QStringLiteral("cst__splash.89i")) << "splash.89i" << "cst\\splash" << QSize(159, 77) << 108;
     QTest::newRow("239 x 103 from a group")
         << singleVariableFile("**TI92**", "main", "pic", 0x10, groupPictureData()) << "pic.92i" << "main\\pic"
         << QSize(239, 103) << 92;
@@ -198,7 +207,9 @@ void TestCalcFiles::realPictures()
     writeBytes(path, bytes);
     const std::optional<CalcKind> kind = fileName.endsWith(QLatin1String("92i")) ? CalcKind::TI92
                                          : fileName.endsWith(QLatin1String("V2I")) ? CalcKind::Voyage200
-                                                                                   : CalcKind::TI92Plus;
+                                         : fileName.endsWith(QLatin1String("89i"), Qt::CaseInsensitive)
+                                             ? CalcKind::TI89
+                                             : CalcKind::TI92Plus;
     CalcModel model(*kind);
     CalcVariable read;
     read.SetFileName(path);
@@ -217,6 +228,17 @@ void TestCalcFiles::realPictures()
         }
     }
     QVERIFY(black > 0);
+    if (kind == CalcKind::TI89) {
+        // Saved back as a TI-89 file, it holds the same picture under the same name.
+        const QString copy = dir_.filePath(QStringLiteral("copy-") + fileName);
+        QVERIFY(writePicture(CalcKind::TI89, copy, name, picture).ok());
+        QCOMPARE(readBytes(copy).left(8), QByteArray("**TI89**"));
+        CalcVariable reread;
+        reread.SetFileName(copy);
+        QVERIFY(model.ReadFile(reread).ok());
+        QCOMPARE(reread.GetName(), name);
+        QCOMPARE(reread.GetPicture(), picture);
+    }
     if (size.height() == kRows && fileName.endsWith(QLatin1String("92i")) && bitmapOffset == 92) {
         const PictureFileContents builtIn = ReadPictureFile(bytes);
         QCOMPARE(builtIn.folder + QLatin1Char('\\') + builtIn.variable, name);

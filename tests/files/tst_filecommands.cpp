@@ -105,6 +105,8 @@ private slots:
     void save();
     void saveFailure_data();
     void saveFailure();
+    void ti89Files_data();
+    void ti89Files();
 
 private:
     QString path(const QString& name) const { return dir_->filePath(name); }
@@ -127,7 +129,7 @@ void TestFileCommands::pictureKinds_data()
     QTest::newRow("moon.V2i") << "moon.V2i" << int(CalcKind::Voyage200);
     QTest::newRow("moon.92i") << "moon.92i" << int(CalcKind::TI92);
     QTest::newRow("moon.bmp") << "moon.bmp" << -1;
-    QTest::newRow("moon.89i") << "moon.89i" << -1;
+    QTest::newRow("moon.89I") << "moon.89I" << int(CalcKind::TI89);
     QTest::newRow("no name") << "" << -1;
 }
 
@@ -186,7 +188,7 @@ void TestFileCommands::open()
     const FileDialogRequest& request = dialogs.fileRequests.at(0);
     QCOMPARE(request.mode, FileDialogRequest::Mode::Open);
     QCOMPARE(request.title, "Pixoram Open");
-    QCOMPARE(request.filter, "Readable Images (92i, 9xi, v2i)|*.92i;*.9xi;*.v2i");
+    QCOMPARE(request.filter, "Readable Images (92i, 9xi, v2i)|*.92i;*.9xi;*.v2i|TI-89 (89i)|*.89i");
     QCOMPARE(request.filterIndex, 1);
     QCOMPARE(request.fileName, "");
     QCOMPARE(request.defaultExt, "BMP");
@@ -415,7 +417,8 @@ void TestFileCommands::saveAs()
     const FileDialogRequest& request = dialogs.fileRequests.at(0);
     QCOMPARE(request.mode, FileDialogRequest::Mode::Save);
     QCOMPARE(request.title, "Pixoram Save As...");
-    QCOMPARE(request.filter, "Voyage 200 (v2i)|*.v2i|TI-92P (9xi)|*.9xi|TI-92 (92i)|*.92i|Bitmap (bmp)|*.bmp");
+    QCOMPARE(request.filter,
+             "Voyage 200 (v2i)|*.v2i|TI-92P (9xi)|*.9xi|TI-92 (92i)|*.92i|Bitmap (bmp)|*.bmp|TI-89 (89i)|*.89i");
     QCOMPARE(request.fileName, "main.picture");
     QCOMPARE(request.filterIndex, 3);
     QCOMPARE(request.defaultExt, defaultExt);
@@ -572,6 +575,76 @@ void TestFileCommands::saveFailure()
     QCOMPARE(window.miOpen->isEnabled(), markedSaved);
     if (!target.isEmpty())
         QCOMPARE(readBytes(target), old);
+}
+
+void TestFileCommands::ti89Files_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("TI-89 signature, folder entry") << "cst__splash.89i";
+    QTest::newRow("TI-92 Plus signature, archived") << "ti89archives__imgapl.89i";
+}
+
+// A real TI-89 picture opens top-left and picks the TI-89; a cell drawn outside its 159 x 77
+// is asked about before Save As; the saved file opens as the same 159 x 77 cells.
+void TestFileCommands::ti89Files()
+{
+    QFETCH(QString, fileName);
+    writeBytes(path(fileName), realTestFile(fileName));
+    CalcModel reader(CalcKind::TI89);
+    CalcVariable original;
+    original.SetFileName(path(fileName));
+    QVERIFY(reader.ReadFile(original).ok());
+    PictureGrid expected;
+    for (int x = 0; x < 159; ++x) {
+        for (int y = 0; y < 77; ++y)
+            expected.setCell(x, y, original.GetPicture().pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0);
+    }
+    ScriptedDialogs dialogs;
+    frmPixoram window(dialogs, QString());
+    dialogs.fileAnswers.push_back({path(fileName), 2});
+    window.miOpen_Click();
+    QCOMPARE(dialogs.messages.size(), 0);
+    QVERIFY(window.grid == expected);
+    QVERIFY(window.miTI89->isChecked() && !window.miTI92Plus->isChecked());
+
+    window.markEdited();
+    window.document.plotCells({QPoint(159, 0), QPoint(0, 77)}, 1);
+    dialogs.fileAnswers.push_back({path("x.89i"), 5});
+    dialogs.messageAnswers.push_back(MessageAnswer::No);
+    window.miSaveAs_Click();
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.messages[0].text.startsWith("2 black cells lie outside the TI-89 picture (159 x 77)"),
+             qPrintable(dialogs.messages[0].text));
+    QCOMPARE(dialogs.messages[0].buttons, MessageRequest::Buttons::YesNo);
+    QVERIFY(!QFileInfo::exists(path("x.89i")));
+    QVERIFY(!window.miOpen->isEnabled());
+
+    dialogs.fileAnswers.push_back({path("x.89i"), 5});
+    dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+    window.miSaveAs_Click();
+    QCOMPARE(dialogs.messages.size(), 2);
+    QVERIFY(readBytes(path("x.89i")).startsWith("**TI89**"));
+    QCOMPARE(window.statusPanel1->text(), window.Text3->text() + '.' + window.Text2->text() + ".89i");
+    QVERIFY(window.miOpen->isEnabled());
+
+    // Save writes the kind its path names, asking again about the cells beyond.
+    window.document.plotCells({QPoint(5, 5)}, 1);
+    expected.setCell(5, 5, 1);
+    dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+    window.miSave_Click();
+    QCOMPARE(dialogs.messages.size(), 3);
+    QVERIFY(readBytes(path("x.89i")).startsWith("**TI89**"));
+
+    frmPixoram reopened(dialogs, QString());
+    reopened.chooseCalculator(CalcKind::TI89);
+    dialogs.fileAnswers.push_back({path("small.9XI"), 1});
+    reopened.miOpen_Click();
+    QVERIFY(reopened.miTI92Plus->isChecked() && !reopened.miTI89->isChecked());
+    dialogs.fileAnswers.push_back({path("x.89i"), 2});
+    reopened.miOpen_Click();
+    QCOMPARE(dialogs.messages.size(), 3);
+    QVERIFY(reopened.grid == expected);
+    QCOMPARE(reopened.Text2->text(), window.Text2->text());
 }
 
 QTEST_MAIN(TestFileCommands)

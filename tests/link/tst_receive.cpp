@@ -79,6 +79,7 @@ private slots:
     void failureKeepsThePictureAndEmptiesTheBar_data();
     void failureKeepsThePictureAndEmptiesTheBar();
     void barMovesDuringASlowSendAndEmptiesAfter();
+    void ti89ReceivesItsPictureTopLeft();
 
 private:
     QTemporaryDir files_;
@@ -286,6 +287,30 @@ void TestReceive::barMovesDuringASlowSendAndEmptiesAfter()
     QVERIFY(std::is_sorted(values.begin(), values.end() - 1));
     QCOMPARE(w.ProgressBar1->value(), 0);
     QCOMPARE(w.ProgressBar1->maximum(), 100);
+}
+
+// With the TI-89 chosen, Receive asks a TI-89 and places its 159 x 77 picture top-left.
+void TestReceive::ti89ReceivesItsPictureTopLeft()
+{
+    VirtualCalc calc({QStringLiteral("--model"), QStringLiteral("ti89"), QStringLiteral("--var"), kSmallPictureFile});
+    QVERIFY(calc.isReady());
+    CalcVariable original;
+    original.SetFileName(kSmallPictureFile);
+    QVERIFY(CalcModel(CalcKind::TI89).ReadFile(original).ok());
+    ScriptedDialogs dialogs;
+    frmPixoram w(dialogs, QString());
+    w.miEmulator_Click();
+    w.miTI89_Click();
+    dialogs.pictureAnswers.push_back(QStringLiteral("cst\\splash"));
+
+    w.miReceive_Click();
+
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).detailedText));
+    for (int y = 0; y < kRows; ++y) {
+        for (int x = 0; x < kColumns; ++x)
+            QCOMPARE(w.grid.isSet(x, y), x < 159 && y < 77 && original.GetPicture().pixel(x, y) == qRgb(0, 0, 0));
+    }
+    QVERIFY(w.miTI89->isChecked());
 }
 
 QTEST_MAIN(TestReceive)

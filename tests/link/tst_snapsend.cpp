@@ -108,6 +108,7 @@ private slots:
     void snapFailureEndsInLinkError();
     void sendFailureEndsInSendError_data();
     void sendFailureEndsInSendError();
+    void ti89SnapAndSend();
 };
 
 void TestSnapSend::snapCopiesScreenRows18To120_data()
@@ -254,26 +255,33 @@ void TestSnapSend::snapFailureEndsInLinkError_data()
 {
     QTest::addColumn<QStringList>("calculator");  // empty: no calculator at all
     QTest::addColumn<bool>("emulator");           // false: the start-up USB cable
+    QTest::addColumn<bool>("ti89");               // the TI-89 chosen, and played
     const QString misbehave = QStringLiteral("--misbehave");
-    QTest::newRow("no SilverLink cable plugged in") << QStringList() << false;
-    QTest::newRow("no emulator on the virtual link") << QStringList() << true;
-    QTest::newRow("calculator does not answer") << QStringList{misbehave, "silent"} << true;
-    QTest::newRow("calculator dies in the middle of the screen") << QStringList{misbehave, "die"} << true;
-    QTest::newRow("calculator answers garbage") << QStringList{misbehave, "garbage"} << true;
-    QTest::newRow("calculator trickles the screen byte by byte") << QStringList{misbehave, "trickle"} << true;
+    QTest::newRow("no SilverLink cable plugged in") << QStringList() << false << false;
+    QTest::newRow("no emulator on the virtual link") << QStringList() << true << false;
+    QTest::newRow("calculator does not answer") << QStringList{misbehave, "silent"} << true << false;
+    QTest::newRow("calculator dies in the middle of the screen") << QStringList{misbehave, "die"} << true << false;
+    QTest::newRow("calculator answers garbage") << QStringList{misbehave, "garbage"} << true << false;
+    QTest::newRow("calculator trickles the screen byte by byte") << QStringList{misbehave, "trickle"} << true << false;
+    QTest::newRow("TI-89: dies in the middle of the screen") << QStringList{misbehave, "die"} << true << true;
+    QTest::newRow("TI-89: answers garbage") << QStringList{misbehave, "garbage"} << true << true;
 }
 
 void TestSnapSend::snapFailureEndsInLinkError()
 {
     QFETCH(QStringList, calculator);
     QFETCH(bool, emulator);
+    QFETCH(bool, ti89);
     std::optional<VirtualCalc> calc;
     if (!calculator.isEmpty()) {
-        calc.emplace(calculator + QStringList{QStringLiteral("--screen"), screenPath(QStringLiteral("ti92+"))});
+        calc.emplace(calculator + QStringList{QStringLiteral("--screen"), screenPath(QStringLiteral("ti92+")),
+                                              QStringLiteral("--model"), ti89 ? "ti89" : "ti92p"});
         QVERIFY(calc->isReady());
     }
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
+    if (ti89)
+        w.miTI89_Click();
     drawStripes(w.document);
     const PictureGrid before = w.grid;
     const QString comment = w.Text1->text();
@@ -301,15 +309,19 @@ void TestSnapSend::sendFailureEndsInSendError_data()
     QTest::addColumn<bool>("present");
     QTest::addColumn<QStringList>("calculator");
     QTest::addColumn<QString>("variable");
+    QTest::addColumn<bool>("ti89");  // the TI-89 chosen (and Yes to the cells left out), and played
     const QString misbehave = QStringLiteral("--misbehave");
     const QString ok = QStringLiteral("picture");
-    QTest::newRow("no emulator on the virtual link") << false << QStringList() << ok;
-    QTest::newRow("calculator does not answer") << true << QStringList{misbehave, "silent"} << ok;
-    QTest::newRow("calculator dies in the middle of the variable") << true << QStringList{misbehave, "die"} << ok;
-    QTest::newRow("calculator answers garbage") << true << QStringList{misbehave, "garbage"} << ok;
-    QTest::newRow("calculator refuses the variable") << true << QStringList{misbehave, "refuse"} << ok;
-    QTest::newRow("calculator trickles its answers") << true << QStringList{misbehave, "trickle"} << ok;
-    QTest::newRow("name with a character the calculator lacks") << true << QStringList() << QString::fromUtf8("pic€");
+    QTest::newRow("no emulator on the virtual link") << false << QStringList() << ok << false;
+    QTest::newRow("calculator does not answer") << true << QStringList{misbehave, "silent"} << ok << false;
+    QTest::newRow("calculator dies in the middle of the variable") << true << QStringList{misbehave, "die"} << ok << false;
+    QTest::newRow("calculator answers garbage") << true << QStringList{misbehave, "garbage"} << ok << false;
+    QTest::newRow("calculator refuses the variable") << true << QStringList{misbehave, "refuse"} << ok << false;
+    QTest::newRow("calculator trickles its answers") << true << QStringList{misbehave, "trickle"} << ok << false;
+    QTest::newRow("name with a character the calculator lacks")
+        << true << QStringList() << QString::fromUtf8("pic€") << false;
+    QTest::newRow("TI-89: dies in the middle of the variable") << true << QStringList{misbehave, "die"} << ok << true;
+    QTest::newRow("TI-89: refuses the variable") << true << QStringList{misbehave, "refuse"} << ok << true;
 }
 
 void TestSnapSend::sendFailureEndsInSendError()
@@ -317,13 +329,18 @@ void TestSnapSend::sendFailureEndsInSendError()
     QFETCH(bool, present);
     QFETCH(QStringList, calculator);
     QFETCH(QString, variable);
+    QFETCH(bool, ti89);
     std::optional<VirtualCalc> calc;
     if (present) {
-        calc.emplace(calculator);
+        calc.emplace(calculator + QStringList{QStringLiteral("--model"), ti89 ? "ti89" : "ti92p"});
         QVERIFY(calc->isReady());
     }
     ScriptedDialogs dialogs;
     frmPixoram w(dialogs, QString());
+    if (ti89) {
+        w.miTI89_Click();
+        dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+    }
     drawStripes(w.document);
     w.Text2->setText(variable);
     const PictureGrid before = w.grid;
@@ -332,16 +349,59 @@ void TestSnapSend::sendFailureEndsInSendError()
 
     w.Command2_Click();
 
-    QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages[0].text, kSendError);
-    QVERIFY(!dialogs.messages[0].detailedText.isEmpty());
-    QCOMPARE(dialogs.messages[0].title, QString());
-    QVERIFY(dialogs.messages[0].icon == MessageRequest::Icon::None);
+    QCOMPARE(dialogs.messages.size(), ti89 ? 2 : 1);
+    const MessageRequest& shown = dialogs.messages.back();
+    QCOMPARE(shown.text, kSendError);
+    QVERIFY(!shown.detailedText.isEmpty());
+    QCOMPARE(shown.title, QString());
+    QVERIFY(shown.icon == MessageRequest::Icon::None);
     QCOMPARE(w.Command2->text(), QStringLiteral("Send"));
     QVERIFY(w.grid == before);
     QVERIFY(commandState(w) == stateBefore);
     if (calc)
         QCOMPARE(calc->storedData(), QByteArray());
+}
+
+// With the TI-89 chosen, Snap takes its graph area (rows 16 to 92, columns 0 to 158) with the
+// TI-89's protocol, and Send stores the top-left 159 x 77 cells once the user accepts leaving
+// out the black cells beyond them.
+void TestSnapSend::ti89SnapAndSend()
+{
+    const QByteArray screen = readScreen(QStringLiteral("ti89"));
+    QCOMPARE(screen.size(), 3840);
+    VirtualCalc calc({QStringLiteral("--model"), QStringLiteral("ti89"), QStringLiteral("--screen"),
+                      screenPath(QStringLiteral("ti89"))});
+    QVERIFY(calc.isReady());
+    ScriptedDialogs dialogs;
+    frmPixoram w(dialogs, QString());
+    drawStripes(w.document);
+    const PictureGrid before = w.grid;
+    w.miEmulator_Click();
+    w.miTI89_Click();
+
+    w.Command1_Click();
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).text));
+    QCOMPARE(cellsDiffering(w.grid,
+                            [&](int x, int y) {
+                                return before.isSet(x, y) || (x < 159 && y < 77 && screenBit(screen, x, y + 16));
+                            }),
+             QString());
+    QVERIFY(w.Text1->text().startsWith(QStringLiteral("ScreenShot ")));
+
+    dialogs.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+    w.Command2_Click();
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].buttons, MessageRequest::Buttons::YesNo);
+    QVERIFY2(dialogs.messages[0].text.contains(QStringLiteral("will not be sent")), qPrintable(dialogs.messages[0].text));
+    QCOMPARE(calc.storedData(), QByteArray());
+
+    w.Command2_Click();
+    QCOMPARE(dialogs.messages.size(), 2);
+    QString reason;
+    const auto picture = decodePictureVariable(calc.storedData(), reason);
+    QVERIFY2(picture, qPrintable(reason));
+    QCOMPARE(*picture, gridImage(w.grid).copy(0, 0, 159, 77));
+    QCOMPARE(w.Command2->text(), QStringLiteral("Send"));
 }
 
 QTEST_MAIN(TestSnapSend)

@@ -7,6 +7,7 @@
 #include "ui/Canvas.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QtTest>
 
 namespace {
@@ -42,6 +43,7 @@ private slots:
     void repaintDrawsNothingWhileSaveAsIsDisabled();
     void repaintDrawsEverySetCell();
     void outlineDrawnTwiceRestoresTheCanvas();
+    void ti89AreaIsShownLighterAndLosesNothing();
 };
 
 void TestCanvas::everyDotIsSeparateFromItsNeighbours()
@@ -195,6 +197,49 @@ void TestCanvas::outlineDrawnTwiceRestoresTheCanvas()
         canvas.toggleOutline(outline);
         QCOMPARE(canvas.image(), before);
     }
+}
+
+// Choosing the TI-89 only changes how the cells beyond its 159 x 77 look: they are drawn
+// lighter, still drawn on, and choosing the TI-92 Plus again shows exactly what it showed.
+void TestCanvas::ti89AreaIsShownLighterAndLosesNothing()
+{
+    ScriptedDialogs dialogs;
+    frmPixoram window(dialogs, QString());
+    window.markEdited();
+    PictureGrid grid;
+    for (int x = 0; x < kColumns; ++x)
+        for (int y = 0; y < kRows; ++y)
+            grid.setCell(x, y, (x + 2 * y) % 5 == 0 ? 1 : 0);
+    drawCells(window.document, grid);
+    const QImage ti92Plus = window.Picture1->image();
+
+    window.miTI89_Click();
+    window.CurrentTool = 1;
+    window.PlotCell(201, 90);
+    grid.setCell(201, 90, 1);
+    QVERIFY(window.grid == grid);
+    for (int x = 0; x < kColumns; ++x) {
+        for (int y = 0; y < kRows; ++y) {
+            const bool inside = x < 159 && y < 77;
+            const QRect dot = cellDotRect(x, y);
+            const QRgb background = inside ? Canvas::kBackground : Canvas::kOutsideBackground;
+            QCOMPARE(dotColour(window, x, y), !grid.isSet(x, y) ? background
+                                              : inside          ? Canvas::kBlack
+                                                                : Canvas::kOutsideBlack);
+            QCOMPARE(window.Picture1->image().pixel(dot.right() + 1, dot.bottom() + 1), background);
+        }
+    }
+    window.Picture1_MouseMove(0, 201.5F, 90.5F);
+    QCOMPARE(window.statusPanel2->text(), QStringLiteral("( 201,  90) outside the TI-89 picture"));
+    window.Picture1_MouseMove(0, 158.5F, 76.5F);
+    QCOMPARE(window.statusPanel2->text(), QStringLiteral("( 158,  76)"));
+
+    window.miTI92Plus_Click();
+    window.Picture1_MouseMove(0, 201.5F, 90.5F);
+    QCOMPARE(window.statusPanel2->text(), QStringLiteral("( 201,  90)"));
+    window.CurrentTool = 2;
+    window.PlotCell(201, 90);
+    QCOMPARE(window.Picture1->image(), ti92Plus);
 }
 
 QTEST_MAIN(TestCanvas)

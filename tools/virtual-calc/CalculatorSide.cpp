@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr uint8_t kCalcId = 0x88;  // TI-92 Plus
+constexpr uint8_t kTI92PlusId = 0x88;
+constexpr uint8_t kTI89Id = 0x98;
 constexpr uint8_t kVar = 0x06, kCts = 0x09, kXdp = 0x15, kSkip = 0x36, kAck = 0x56, kReady = 0x68,
                   kScreen = 0x6D, kEot = 0x92, kRequest = 0xA2, kRts = 0xC9;
 constexpr uint8_t kSkipReason = 2;
@@ -54,7 +55,8 @@ void appendEntry(std::vector<uint8_t>& bytes, const std::string& name, uint8_t t
 
 CalculatorSide::CalculatorSide(CalcLinkEnd& link, const Options& options, std::vector<uint8_t> screen,
                                std::vector<StoredVariable> variables)
-    : link_(link), options_(options), screen_(std::move(screen)), variables_(std::move(variables))
+    : link_(link), options_(options), screen_(std::move(screen)), variables_(std::move(variables)),
+      calcId_(options.model == Model::TI89 ? kTI89Id : kTI92PlusId)
 {
 }
 
@@ -110,7 +112,7 @@ bool CalculatorSide::writeBytes(const std::vector<uint8_t>& bytes)
 bool CalculatorSide::send(uint8_t command, uint16_t length, const std::vector<uint8_t>& data,
                           std::optional<uint16_t> checksum)
 {
-    std::vector<uint8_t> bytes = {kCalcId, command, static_cast<uint8_t>(length & 0xFF),
+    std::vector<uint8_t> bytes = {calcId_, command, static_cast<uint8_t>(length & 0xFF),
                                   static_cast<uint8_t>(length >> 8)};
     if (carriesData(command)) {
         bytes.insert(bytes.end(), data.begin(), data.end());
@@ -149,7 +151,7 @@ void CalculatorSide::sendScreen()
     // Real calculators get this checksum wrong; so does this one.
     const uint16_t wrongChecksum = static_cast<uint16_t>(~checksumOf(screen_));
     if (options_.misbehaviour == Misbehaviour::Die) {
-        std::vector<uint8_t> bytes = {kCalcId, kXdp, 0x00, 0x0F};
+        std::vector<uint8_t> bytes = {calcId_, kXdp, 0x00, 0x0F};
         bytes.insert(bytes.end(), screen_.begin(), screen_.begin() + screen_.size() / 2);
         writeBytes(bytes);
         dieAbruptly();
@@ -262,7 +264,7 @@ void CalculatorSide::handOutVariable(uint8_t type, const std::string& name, cons
         return;
     if (options_.misbehaviour == Misbehaviour::Die) {
         const auto length = static_cast<uint16_t>(packet.size());
-        std::vector<uint8_t> bytes = {kCalcId, kXdp, static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8)};
+        std::vector<uint8_t> bytes = {calcId_, kXdp, static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8)};
         bytes.insert(bytes.end(), packet.begin(), packet.begin() + static_cast<long>(packet.size() / 2));
         writeBytes(bytes);
         dieAbruptly();

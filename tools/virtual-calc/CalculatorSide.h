@@ -1,5 +1,6 @@
 #pragma once
-// The calculator's side of the TI-92 Plus link protocol, packet by packet:
+// The calculator's side of the TI-92 Plus link protocol, which the TI-89 speaks too under its
+// own machine id (0x98 instead of 0x88), packet by packet:
 //
 //   packet: machine id | command | length (LE16) | data | checksum (LE16 sum of data)
 //
@@ -56,4 +57,5 @@ private:
     std::vector<uint8_t> screen_;
     std::vector<StoredVariable> variables_;
     Clock::time_point deadline_;
+    uint8_t calcId_;
 };

@@ -9,9 +9,9 @@ namespace {
 
 void printUsage()
 {
-    std::fputs("usage: virtual-calc [--screen FILE] [--store DIR] [--lifetime SECONDS] [--var FILE]...\n"
-               "                    [--misbehave silent|die|garbage|refuse|trickle|slow]\n"
-               "Plays a TI-92 Plus on the calculator end of the virtual link (CABLE_TIE, PORT_1).\n"
+    std::fputs("usage: virtual-calc [--model ti92p|ti89] [--screen FILE] [--store DIR] [--lifetime SECONDS]\n"
+               "                    [--var FILE]... [--misbehave silent|die|garbage|refuse|trickle|slow]\n"
+               "Plays a TI-92 Plus (or a TI-89) on the calculator end of the virtual link (CABLE_TIE, PORT_1).\n"
                "Holds the variables of each --var file (any TI-89/92 family variable or group file)\n"
                "and lists and hands them out on request.\n"
                "Prints \"ready\" once the link is open; exits after the lifetime (default 60 s).\n",
@@ -36,7 +36,9 @@ std::optional<Options> parseOptions(int argc, char* argv[])
             return std::nullopt;
         }
         const char* value = argv[++i];
-        if (option == "--screen") {
+        if (option == "--model" && (std::string_view(value) == "ti92p" || std::string_view(value) == "ti89")) {
+            options.model = std::string_view(value) == "ti89" ? Model::TI89 : Model::TI92Plus;
+        } else if (option == "--screen") {
             options.screenPath = value;
         } else if (option == "--var") {
             options.variableFiles.emplace_back(value);

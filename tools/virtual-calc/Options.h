@@ -16,7 +16,11 @@ enum class Misbehaviour {
     Slow,     // answers correctly, but takes about a second over each exchange
 };
 
+// Which calculator the far end plays: both speak the same packets under their own machine id.
+enum class Model { TI92Plus, TI89 };
+
 struct Options {
+    Model model = Model::TI92Plus;
     std::string screenPath;  // 3840 bytes: 128 rows of 30, high bit leftmost, 1 = black; empty: a white screen
     std::string storeDir;    // where a received variable goes (files name, type, data); empty: nowhere
     std::vector<std::string> variableFiles;  // calculator variable files whose variables it holds

@@ -1,4 +1,4 @@
-// virtual-calc: a TI-92 Plus on the far end of tilibs' virtual link cable.
+// virtual-calc: a TI-92 Plus or a TI-89 on the far end of tilibs' virtual link cable.
 #include "CalcLinkEnd.h"
 #include "CalculatorSide.h"
 #include "Options.h"

@@ -7,12 +7,26 @@
 #include "draw/ToolTable.h"
 
 #include <QLabel>
+#include <QProgressBar>
+
+// The panel keeps its width unless its text needs more: then it grows over the empty part of
+// the status bar, up to the progress bar (both lie in the client area's coordinates).
+void frmPixoram::showPosition(const QString& text)
+{
+    statusPanel2->setText(text);
+    const int width = statusPanel2->minimumWidth();
+    const int room = std::max(width, ProgressBar1->x() - statusPanel2->x());
+    statusPanel2->resize(std::clamp(statusPanel2->sizeHint().width(), width, room), statusPanel2->height());
+}
 
 void frmPixoram::Picture1_MouseMove(int button, float X, float Y)
 {
     const int16_t column = cellOf(X);
     const int16_t row = cellOf(Y);
-    statusPanel2->setText(cellPositionText(column, row));
+    QString position = cellPositionText(column, row);
+    if (calculator == CalcKind::TI89 && !pictureAreaOf(calculator).contains(column, row))
+        position += QStringLiteral(" outside the TI-89 picture");
+    showPosition(position);
     if (button != 1)
         return;
     drawMode = DrawMode::XorPen;

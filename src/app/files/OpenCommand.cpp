@@ -22,7 +22,7 @@ void frmPixoram::miOpen_Click()
     CMDialog1.mode = FileDialogRequest::Mode::Open;
     CMDialog1.fileName.clear();
     CMDialog1.title = QStringLiteral("Pixoram Open");
-    CMDialog1.filter = QStringLiteral("Readable Images (92i, 9xi, v2i)|*.92i;*.9xi;*.v2i");
+    CMDialog1.filter = QStringLiteral("Readable Images (92i, 9xi, v2i)|*.92i;*.9xi;*.v2i|TI-89 (89i)|*.89i");
     CMDialog1.filterIndex = 1;
     CMDialog1.confirmOverwrite = false;
     const std::optional<FileDialogAnswer> answer = dialogs.showFileDialog(this, CMDialog1);
@@ -49,6 +49,7 @@ void frmPixoram::miOpen_Click()
     markFileLoaded();
     // The comment is not in what the component hands back: the box keeps its text.
     ReplacePicture(loaded, path, QFileInfo(path).fileName(), document.names().comment);
+    chooseCalculator(*kind);
 }
 
 void frmPixoram::ReplacePicture(const CalcVariable& loaded, const QString& path, const QString& caption,
@@ -74,5 +75,6 @@ void frmPixoram::Picture1_OLEDragDrop(const QStringList& paths)
                                    QStringLiteral("Drag/Drop Error"), MessageRequest::Icon::Exclamation});
         return;
     }
-    LoadPictureFile(path, false);
+    if (LoadPictureFile(path, false))
+        chooseCalculator(CalcKind::TI92);
 }

@@ -56,7 +56,8 @@ void frmPixoram::miSaveAs_Click()
     CMDialog1.fileName = suggestedName;
     CMDialog1.title = QStringLiteral("Pixoram Save As...");
     CMDialog1.filter =
-        QStringLiteral("Voyage 200 (v2i)|*.v2i|TI-92P (9xi)|*.9xi|TI-92 (92i)|*.92i|Bitmap (bmp)|*.bmp");
+        QStringLiteral("Voyage 200 (v2i)|*.v2i|TI-92P (9xi)|*.9xi|TI-92 (92i)|*.92i|Bitmap (bmp)|*.bmp|"
+                       "TI-89 (89i)|*.89i");
     CMDialog1.confirmOverwrite = true;
     const std::optional<FileDialogAnswer> answer = dialogs.showFileDialog(this, CMDialog1);
     if (!answer)
@@ -66,6 +67,9 @@ void frmPixoram::miSaveAs_Click()
     const QString previousFileName = CurrentFileName;
     const QString caption = document.fileCaption();
     const SaveAsTarget target = saveAsTarget(answer->path, answer->filterIndex);
+    if (target.format == SaveAsTarget::Format::CalculatorFile
+        && !acceptCellsLeftOut(*this, target.kind, PictureDestination::File))
+        return;
     document.setFile(target.path, caption);
     switch (target.format) {
     case SaveAsTarget::Format::Bitmap: {
@@ -102,6 +106,8 @@ void frmPixoram::miSave_Click()
         dialogs.showMessage(this, noCalculatorFileMessage(CurrentFileName));
         return;
     }
+    if (!acceptCellsLeftOut(*this, *kind, PictureDestination::File))
+        return;
     markSaved();
     const LinkResult written = writeCalculatorFile(*this, *kind);
     if (!written.ok())

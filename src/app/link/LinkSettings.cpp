@@ -1,6 +1,8 @@
-// The "Link Settings" menu: the cable code and port name that Snap and Send hand to the link component.
+// The "Link Settings" menu: the cable code and port name that Snap and Send hand to the link
+// component, and the calculator they talk to.
 #include "app/frmPixoram.h"
 #include "link/SerialAdapterPorts.h"
+#include "ui/Canvas.h"
 
 #include <QAction>
 #include <QMenu>
@@ -95,4 +97,24 @@ void frmPixoram::miEmulator_Click()
     miGray->setChecked(false);
     miBlack->setChecked(false);
     miUSB->setChecked(false);
+}
+
+void frmPixoram::miTI92Plus_Click()
+{
+    chooseCalculator(CalcKind::TI92Plus);
+}
+
+void frmPixoram::miTI89_Click()
+{
+    chooseCalculator(CalcKind::TI89);
+}
+
+// Only what the canvas shows changes: every cell stays, outside the TI-89's area too.
+void frmPixoram::chooseCalculator(CalcKind kind)
+{
+    calculator = kind == CalcKind::TI89 ? CalcKind::TI89 : CalcKind::TI92Plus;
+    miTI92Plus->setChecked(calculator == CalcKind::TI92Plus);
+    miTI89->setChecked(calculator == CalcKind::TI89);
+    Picture1->setPictureArea(pictureAreaOf(calculator));
+    Picture1->showCells(grid, QRect(0, 0, kColumns, kRows));
 }

@@ -1,4 +1,5 @@
 // Receive: a picture stored on the calculator in place of the current picture.
+#include "app/files/CalculatorFiles.h"
 #include "app/frmPixoram.h"
 #include "app/link/LinkFeedback.h"
 #include "link/LinkErrorCodes.h"
@@ -12,12 +13,13 @@ const QString kReceiveError = QStringLiteral("Error receiving... check folder, v
 
 void frmPixoram::miReceive_Click()
 {
-    TI92PlusCalc.SetLink(cableCode, portName);
+    CalcModel& model = calcModelOf(*this, calculator);
+    model.SetLink(cableCode, portName);
     QStringList pictures;
     LinkResult listed = LinkResult::success();
     {
-        const ProgressBarFeed feed(TI92PlusCalc, *ProgressBar1);
-        listed = TI92PlusCalc.ListPictures(pictures);
+        const ProgressBarFeed feed(model, *ProgressBar1);
+        listed = model.ListPictures(pictures);
     }
     if (listed.ok() && pictures.isEmpty())
         listed = LinkResult::failure(kNoPicture, QStringLiteral("the calculator holds no picture"));
@@ -39,8 +41,8 @@ void frmPixoram::miReceive_Click()
     received.SetName(*chosen);
     LinkResult result = LinkResult::success();
     {
-        const ProgressBarFeed feed(TI92PlusCalc, *ProgressBar1);
-        result = TI92PlusCalc.ReceiveVariable(received);
+        const ProgressBarFeed feed(model, *ProgressBar1);
+        result = model.ReceiveVariable(received);
     }
     if (!result.ok()) {
         dialogs.showMessage(this, linkFailureMessage(kReceiveError, result));

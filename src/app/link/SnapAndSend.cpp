@@ -1,4 +1,5 @@
 // Snap (Command1) and Send (Command2): the calculator's screen into the picture, the picture to the calculator.
+#include "app/files/CalculatorFiles.h"
 #include "app/frmPixoram.h"
 #include "app/link/LinkFeedback.h"
 #include "link/ScreenImage.h"
@@ -26,12 +27,13 @@ void frmPixoram::Command1_Click()
     CurrentTool = 1;
     document.setFile(QString(), QString());
 
-    TI92PlusCalc.SetLink(cableCode, portName);
+    CalcModel& model = calcModelOf(*this, calculator);
+    model.SetLink(cableCode, portName);
     calcVariable.SetTypeCode(kPictureVariableTypeCode);
     LinkResult screen = LinkResult::success();
     {
-        const ProgressBarFeed feed(TI92PlusCalc, *ProgressBar1);
-        screen = TI92PlusCalc.GetScreen(calcVariable);
+        const ProgressBarFeed feed(model, *ProgressBar1);
+        screen = model.GetScreen(calcVariable);
     }
     if (!screen.ok()) {
         dialogs.showMessage(
@@ -41,7 +43,7 @@ void frmPixoram::Command1_Click()
     showBitmapIn(Picture4, calcVariable.GetPicture());
     runPendingEventsOnce();
     std::vector<QPoint> cells;
-    forEachBlackScreenCell(Picture4, [&cells](int x, int y) { cells.emplace_back(x, y); });
+    forEachBlackScreenCell(Picture4, [&cells](int x, int y) { cells.emplace_back(x, y); }, calculator);
     document.beginStep(QStringLiteral("Snap"));
     document.plotCells(cells, 1);
     document.setComment(screenshotComment(QDateTime::currentDateTime()));
@@ -50,6 +52,8 @@ void frmPixoram::Command1_Click()
 
 void frmPixoram::Command2_Click()
 {
+    if (!acceptCellsLeftOut(*this, calculator, PictureDestination::Calculator))
+        return;
     Command2->setText(QStringLiteral("sending"));
     drawGridInto(Picture4, grid);
     runPendingEventsOnce();
@@ -60,11 +64,12 @@ void frmPixoram::Command2_Click()
     if (document.names().variable.isEmpty())
         document.setVariable(kDefaultVariable);
     calcVariable.SetName(document.names().folder + QLatin1Char('\\') + document.names().variable);
-    TI92PlusCalc.SetLink(cableCode, portName);
+    CalcModel& model = calcModelOf(*this, calculator);
+    model.SetLink(cableCode, portName);
     LinkResult sent = LinkResult::success();
     {
-        const ProgressBarFeed feed(TI92PlusCalc, *ProgressBar1);
-        sent = TI92PlusCalc.SendVariable(calcVariable);
+        const ProgressBarFeed feed(model, *ProgressBar1);
+        sent = model.SendVariable(calcVariable);
     }
     if (!sent.ok())
         dialogs.showMessage(
