@@ -31,7 +31,14 @@ std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format, in
     const QSize declared = reader.size();
     if (declared.isValid() && !imageSizeAcceptable(declared))
         return std::nullopt;
+    // Qt's bitmap reader reuses an image of the right size and format, and leaves
+    // the pixels an RLE stream skips (a delta, an early end) as they were: start
+    // from zeros (the palette's first colour) so that those pixels are the same on every run.
     QImage image;
+    if (qstrcmp(format, "bmp") == 0 && declared.isValid()) {
+        image = QImage(declared, QImage::Format_Indexed8);
+        image.fill(0);
+    }
     if (!reader.read(&image) || !imageSizeAcceptable(image.size()))
         return std::nullopt;
     return image;
