@@ -1,5 +1,5 @@
 #!/bin/sh
-# Snap and Send with the TI-89 chosen, against PedroM-89 and PedroM-89Ti running in TiEmu on
+# Snap, Send and Receive with the TI-89 chosen, against PedroM-89 and PedroM-89Ti running in TiEmu on
 # the far end of the virtual link (TiEmu cable, port #1). Not run by CI; skips without TiEmu.
 #
 #   tools/tiemu-check.sh [BUILD_DIR]    (default: build)

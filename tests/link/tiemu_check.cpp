@@ -67,6 +67,7 @@ class TiEmuCheck : public QObject {
 private slots:
     void snapGivesTheGraphArea();
     void sentPictureComesBackByteForByte();
+    void receiveShowsTheSentPicture();
 };
 
 void TiEmuCheck::snapGivesTheGraphArea()
@@ -137,6 +138,29 @@ void TiEmuCheck::sentPictureComesBackByteForByte()
         received = receivePicture("main", "pixtest");
     }
     QCOMPARE(received, encodePictureVariable(expected, kTI89PictureArea));
+}
+
+// Runs after the Send above: the editor's own Receive fetches main\pixtest back.
+void TiEmuCheck::receiveShowsTheSentPicture()
+{
+    if (!emulatorRunning())
+        QSKIP("no TiEmu on the virtual link: run tools/tiemu-check.sh");
+    ScriptedDialogs dialogs;
+    frmPixoram w(dialogs, QString());
+    w.miEmulator_Click();
+    w.miTI89_Click();
+    dialogs.pictureAnswers.push_back(QStringLiteral("main\\pixtest"));
+    w.miReceive_Click();
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.value(0).detailedText));
+    for (int x = 0; x < kColumns; ++x) {
+        for (int y = 0; y < kRows; ++y) {
+            const bool inside = kTI89PictureArea.contains(x, y);
+            const int expected = inside && ((x + 2 * y) % 7 == 0 || x == 158 || y == 76) ? 1 : 0;
+            QCOMPARE(int(w.grid.cell(x, y)), expected);
+        }
+    }
+    QCOMPARE(w.Text2->text(), QStringLiteral("pixtest"));
+    QVERIFY(w.Text1->text().startsWith(QStringLiteral("Received ")));
 }
 
 QTEST_MAIN(TiEmuCheck)
