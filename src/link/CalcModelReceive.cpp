@@ -32,14 +32,14 @@ LinkResult CalcModel::ReceiveVariable(CalcVariable& variable)
     const LinkResult result = transfer([&](CalcHandle* calc) {
         return requestVariable(calc, name->folder + '\\' + name->name, kPictureTypeCode, received);
     });
-    if (result.code() == kWrongType)
-        return LinkResult::failure(kWrongType, QStringLiteral("%1 is not a picture (its type is 0x%2).")
-                                                   .arg(variable.GetName())
-                                                   .arg(received.type, 2, 16, QLatin1Char('0')));
     if (!result.ok())
         return LinkResult::failure(result.code(), QStringLiteral("%1 could not be received: %2")
                                                       .arg(variable.GetName(), result.message()));
     const std::optional<QImage> picture = decodePictureVariable(received.data, reason);
+    if (!picture && received.type != kPictureTypeCode)
+        return LinkResult::failure(kWrongType, QStringLiteral("%1 is not a picture (its type is 0x%2).")
+                                                   .arg(variable.GetName())
+                                                   .arg(received.type, 2, 16, QLatin1Char('0')));
     if (!picture)
         return LinkResult::failure(kBadPicture, QStringLiteral("the picture %1 is damaged: %2")
                                                     .arg(variable.GetName(), reason));

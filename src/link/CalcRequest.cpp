@@ -13,14 +13,13 @@ constexpr uint8_t kListingType = 0x1A;         // a request for a listing
 constexpr uint8_t kFolderListing = 0x1F;       // size field's top byte: the folders
 constexpr uint8_t kVariableListing = 0x1B;     // size field's top byte: one folder's variables
 constexpr uint8_t kFolderType = 0x1F;
-constexpr uint8_t kSkipVariable = 2;           // rejection code: this variable is skipped
 constexpr int kMissingVariable = 278;          // libticalcs' ERR_MISSING_VAR
 constexpr int kEntryBytes = 14;                // name (8), type, attribute, size (4)
 // The data packet's length is a 16-bit field; 0 stands for 65536.
 constexpr int kLargestPacket = 65536;
 
 // Everything after the request: the header, the data and the end, answered in turn.
-int takeVariable(CalcHandle* calc, std::optional<uint8_t> wantedType, ReceivedVariable& received)
+int takeVariable(CalcHandle* calc, ReceivedVariable& received)
 {
     uint16_t status = 0;
     if (int code = ti89_recv_ACK(calc, &status))
@@ -34,11 +33,6 @@ int takeVariable(CalcHandle* calc, std::optional<uint8_t> wantedType, ReceivedVa
         return code;
     if (int code = ti89_send_ACK(calc))
         return code;
-    if (wantedType && type != *wantedType) {
-        received.type = type;
-        const int code = ti89_send_SKP(calc, kSkipVariable);
-        return code ? code : kWrongType;
-    }
     std::vector<uint8_t> packet(kLargestPacket);
     uint16_t length = 0;
     int code = ti89_send_CTS(calc);
@@ -67,7 +61,7 @@ int requestList(CalcHandle* calc, uint8_t which, const QByteArray& folder, Recei
 {
     if (int code = ti89_send_REQ(calc, static_cast<uint32_t>(which) << 24, kListingType, folder.constData()))
         return code;
-    return takeVariable(calc, std::nullopt, received);
+    return takeVariable(calc, received);
 }
 
 // Entries of a listing's data: four bytes, then one entry after another.
@@ -89,7 +83,7 @@ int requestVariable(CalcHandle* calc, const QByteArray& fullName, std::optional<
 {
     if (int code = ti89_send_REQ(calc, 0, wantedType.value_or(0), fullName.constData()))
         return code;
-    if (int code = takeVariable(calc, wantedType, received))
+    if (int code = takeVariable(calc, received))
         return code;
     if (received.data.size() < received.size)
         return kShortData;

@@ -28,8 +28,9 @@ struct ReceivedVariable {
     QByteArray data;    // as the calculator stores it, without the four leading zero bytes
 };
 
-// The variable folder\name (calculator bytes). With wantedType, a variable of
-// another type is turned down and the result is kWrongType. Returns a library
+// The variable folder\name (calculator bytes), asked for as wantedType. Whatever
+// the header's type says, the data is taken: some calculator systems label a
+// picture with another type, so the caller judges the data. Returns a library
 // error code, 0 when received.
 int requestVariable(CalcHandle* calc, const QByteArray& fullName, std::optional<uint8_t> wantedType,
                     ReceivedVariable& received);
