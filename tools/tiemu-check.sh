@@ -16,7 +16,7 @@ if ! command -v tiemu >/dev/null 2>&1; then
 fi
 pedrom=/usr/share/tiemu/pedrom
 build=$(cd "${1:-build}" && pwd)
-check="$build/tests/link/tiemu_check"
+check="$build/tools/tiemu-check/tiemu_check"
 [ -x "$check" ] || { echo "tiemu-check: $check is not built"; exit 1; }
 for tool in xvfb-run python3; do
     command -v "$tool" >/dev/null 2>&1 || { echo "tiemu-check: skipped: $tool is missing"; exit 0; }
