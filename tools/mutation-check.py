@@ -7,7 +7,7 @@ The sample is fixed by the seed and the source tree, so two runs over the same
 src/ with different tests compare directly. Run by hand; it takes long.
 
 Usage: tools/mutation-check.py [--sample 150] [--seed 2026] [--build build-mutation]
-                               [--timeout 120] [--list] [--only N,...]
+                               [--timeout 120] [--list] [--only N,...] [--killers-first LOG]
 """
 import argparse
 import os
@@ -171,6 +171,32 @@ def run(command, timeout, **kwargs):
         return "timeout", ""
 
 
+def judge(build, tests, timeout, env):
+    """Builds the given test programs against the mutated source and runs them."""
+    built, _ = run(["cmake", "--build", str(build), "-j2", "--target", *tests], 600)
+    if built != 0:
+        return "does not build"
+    # The link tests share the one virtual link of the machine.
+    result, output = run(["flock", "/tmp/pixoram-ctest.lock", "ctest", "--test-dir", str(build), "-j2",
+                          "-R", "^(" + "|".join(tests) + ")$", "--timeout", str(timeout)],
+                         timeout * 2, env=env)
+    if result == 0:
+        return "SURVIVED"
+    # Which programs failed tells what a change to the tests can cost.
+    failed = re.findall(r"^\s*\d+ - (\S+) \(", output, re.M)
+    return "killed by " + (",".join(failed) or str(result))
+
+
+def earlier_killers(log):
+    """Sample number -> the programs that killed it, from the output of an earlier run."""
+    found = {}
+    for line in Path(log).read_text(encoding="utf-8").splitlines():
+        m = re.match(r"\s*(\d+) killed by (\S+)", line)
+        if m:
+            found[int(m.group(1))] = m.group(2).split(",")
+    return found
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sample", type=int, default=150)
@@ -179,6 +205,8 @@ def main():
     parser.add_argument("--timeout", type=int, default=120, help="seconds for one mutant's tests")
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     parser.add_argument("--only", help="comma-separated sample numbers to run")
+    parser.add_argument("--killers-first", metavar="LOG",
+                        help="output of an earlier run: try the programs that killed each mutant first")
     args = parser.parse_args()
 
     sites = candidate_mutations()
@@ -197,6 +225,7 @@ def main():
         print("the unmutated tree does not build", file=sys.stderr)
         return 2
 
+    earlier = earlier_killers(args.killers_first) if args.killers_first else {}
     killed, survived, stillborn = 0, [], 0
     started = time.monotonic()
     for index, site in enumerate(sample, 1):
@@ -204,27 +233,24 @@ def main():
             continue
         relative, number, _, old, new, kind = site
         tests = tests_of(build, relative.split("/")[1])
+        # A mutant is killed by the first failing program: trying the programs that killed it
+        # in an earlier run saves building and running the rest.
+        first = [t for t in earlier.get(index, []) if t in tests]
         path, original = apply(site)
         try:
-            built, _ = run(["cmake", "--build", str(build), "-j2", "--target", *tests], 600)
-            if built != 0:
-                stillborn += 1
-                verdict = "does not build"
-            else:
-                # The link tests share the one virtual link of the machine.
-                result, output = run(["flock", "/tmp/pixoram-ctest.lock", "ctest", "--test-dir", str(build), "-j2",
-                              "-R", "^(" + "|".join(tests) + ")$", "--timeout", str(args.timeout)],
-                             args.timeout * 2, env=env)
-                if result == 0:
-                    survived.append((index, site))
-                    verdict = "SURVIVED"
-                else:
-                    killed += 1
-                    # Which programs failed tells what a change to the tests can cost.
-                    failed = re.findall(r"^\s*\d+ - (\S+) \(", output, re.M)
-                    verdict = "killed by " + (",".join(failed) or str(result))
+            verdict = None
+            for group in ([first, [t for t in tests if t not in first]] if first else [tests]):
+                verdict = judge(build, group, args.timeout, env)
+                if verdict != "SURVIVED":
+                    break
         finally:
             path.write_text(original, encoding="utf-8")
+        if verdict == "does not build":
+            stillborn += 1
+        elif verdict == "SURVIVED":
+            survived.append((index, site))
+        else:
+            killed += 1
         print(f"{index:4} {verdict:40} {relative}:{number}  {kind}: {old!r} -> {new!r}", flush=True)
 
     # Leave the build matching the source again.
