@@ -1,6 +1,5 @@
 // The image conversion: grey levels, scaling, rotation and the three black-and-white methods.
 #include "import/ImageConversion.h"
-#include "import/ImportCells.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -19,11 +18,6 @@ QImage greyImage(int width, int height, const std::function<int(int, int)>& grey
     return image;
 }
 
-QImage flatGrey(int grey)
-{
-    return greyImage(kColumns, kRows, [grey](int, int) { return grey; });
-}
-
 int blackIn(const PictureGrid& grid, const QRect& block)
 {
     int count = 0;
@@ -34,66 +28,49 @@ int blackIn(const PictureGrid& grid, const QRect& block)
     return count;
 }
 
-ConversionOptions withMethod(BlackWhiteMethod method)
-{
-    ConversionOptions options;
-    options.method = method;
-    return options;
-}
-
 }  // namespace
 
 class TestImageConversion : public QObject {
     Q_OBJECT
 private slots:
-    void thresholdIsLuminanceBelowLevel_data()
+    // A transparent image is seen over white; an opaque one takes the plain 32-bit way.
+    void thresholdIsLuminanceOverWhiteBelowLevel_data()
     {
         QTest::addColumn<int>("level");
-        QTest::addColumn<QRgb>("tint");  // each channel of a gradient pixel scaled by this colour
+        QTest::addColumn<QRgb>("tint");  // each channel of a gradient pixel scaled by this colour, alpha as it is
         for (int level : {0, 1, 64, 128, 200, 255})
             QTest::newRow(qPrintable(QStringLiteral("grey, level %1").arg(level))) << level << qRgb(255, 255, 255);
         QTest::newRow("red and green, level 100") << 100 << qRgb(255, 128, 0);
         QTest::newRow("blue, level 30") << 30 << qRgb(0, 0, 255);
+        QTest::newRow("transparent, level 255") << 255 << qRgba(255, 255, 255, 0);
+        QTest::newRow("grey at 40%, level 200") << 200 << qRgba(255, 255, 255, 102);
+        QTest::newRow("orange at 60%, level 128") << 128 << qRgba(255, 128, 0, 153);
     }
-    void thresholdIsLuminanceBelowLevel()
+    void thresholdIsLuminanceOverWhiteBelowLevel()
     {
         QFETCH(int, level);
         QFETCH(QRgb, tint);
         // Every grey level several times, in a picture of exactly the grid's size.
         const auto channel = [](int x, int y, int scale) { return (x + 3 * y) % 256 * scale / 255; };
-        QImage image(kColumns, kRows, QImage::Format_RGB32);
+        QImage image(kColumns, kRows, qAlpha(tint) == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32);
         for (int y = 0; y < kRows; ++y) {
-            for (int x = 0; x < kColumns; ++x)
-                image.setPixel(x, y, qRgb(channel(x, y, qRed(tint)), channel(x, y, qGreen(tint)), channel(x, y, qBlue(tint))));
+            for (int x = 0; x < kColumns; ++x) {
+                image.setPixel(x, y, qRgba(channel(x, y, qRed(tint)), channel(x, y, qGreen(tint)),
+                                           channel(x, y, qBlue(tint)), qAlpha(tint)));
+            }
         }
         ConversionOptions options;
         options.level = level;
         const PictureGrid grid = convertImage(image, options);
+        const double alpha = qAlpha(tint) / 255.0;
         for (int y = 0; y < kRows; ++y) {
             for (int x = 0; x < kColumns; ++x) {
                 const QRgb pixel = image.pixel(x, y);
-                const double luminance = (299.0 * qRed(pixel) + 587.0 * qGreen(pixel) + 114.0 * qBlue(pixel)) / 1000.0;
+                const double opaque = (299.0 * qRed(pixel) + 587.0 * qGreen(pixel) + 114.0 * qBlue(pixel)) / 1000.0;
+                const double luminance = opaque * alpha + 255.0 * (1.0 - alpha);
                 QVERIFY2(grid.isSet(x, y) == (luminance < level), qPrintable(QStringLiteral("cell %1, %2").arg(x).arg(y)));
             }
         }
-    }
-
-    void transparencyIsCompositedOntoWhite_data()
-    {
-        QTest::addColumn<QRgb>("pixel");
-        QTest::addColumn<bool>("black");
-        QTest::newRow("transparent black is white") << qRgba(0, 0, 0, 0) << false;
-        QTest::newRow("black at 40% is light") << qRgba(0, 0, 0, 102) << false;
-        QTest::newRow("black at 60% is dark") << qRgba(0, 0, 0, 153) << true;
-        QTest::newRow("opaque black") << qRgba(0, 0, 0, 255) << true;
-    }
-    void transparencyIsCompositedOntoWhite()
-    {
-        QFETCH(QRgb, pixel);
-        QFETCH(bool, black);
-        QImage image(kColumns, kRows, QImage::Format_ARGB32);
-        image.fill(pixel);
-        QCOMPARE(convertImage(image, {}).isSet(17, 40), black);
     }
 
     void fitAveragesEachTwoByTwoBlock()
@@ -110,30 +87,14 @@ private slots:
         }
     }
 
-    void naturalBlackMatchesTheExactBlackImport()
-    {
-        // Pure black lands where File > Import puts it; near-black differs only by the threshold.
-        QRandomGenerator random(5);
-        const QImage image = greyImage(57, 31, [&random](int, int) { return random.bounded(2) ? 0 : 255; });
-        PictureGrid imported;
-        forEachBlackCell(image, [&imported](int x, int y) {
-            if (PictureGrid::contains(x, y))
-                imported.setCell(x, y, 1);
-        });
-        ConversionOptions options;
-        options.size = SizeMode::Natural;
-        QVERIFY(convertImage(image, options) == imported);
-    }
-
     void rotationTurnsClockwise_data()
     {
         QTest::addColumn<int>("degrees");
         QTest::addColumn<int>("size");
-        const std::pair<const char*, SizeMode> sizes[] = {
-            {"Fit", SizeMode::Fit}, {"Fill", SizeMode::Fill}, {"Stretch", SizeMode::Stretch}, {"Natural", SizeMode::Natural}};
+        const QStringList sizes = {"Fit", "Fill", "Stretch", "Natural"};  // in SizeMode's order
         for (int degrees : {90, 180, 270}) {
-            for (const auto& [name, size] : sizes)
-                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(degrees).arg(QLatin1String(name)))) << degrees << int(size);
+            for (int size = 0; size < sizes.size(); ++size)
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(degrees).arg(sizes[size]))) << degrees << size;
         }
     }
     void rotationTurnsClockwise()
@@ -156,16 +117,24 @@ private slots:
             QVERIFY2(std::abs(turned.level[i] - expected.level[i]) < 1e-3f, qPrintable(QString::number(i)));
     }
 
-    void floydSteinbergKeepsTheDarknessOfEveryBlock_data()
+    // Both dithers keep a flat grey's darkness in every block of 16 x 16 cells; the ordered
+    // one repeats every eight cells, each period holding the darkness in 64ths, rounded.
+    void ditherKeepsTheDarknessOfEveryBlock_data()
     {
+        QTest::addColumn<int>("method");
         QTest::addColumn<int>("grey");
         for (int grey : {0, 20, 64, 100, 128, 160, 200, 240, 255})
-            QTest::newRow(qPrintable(QString::number(grey))) << grey;
+            QTest::newRow(qPrintable(QStringLiteral("Floyd-Steinberg, %1").arg(grey))) << int(BlackWhiteMethod::FloydSteinberg) << grey;
+        for (int grey = 0; grey <= 255; ++grey)
+            QTest::newRow(qPrintable(QStringLiteral("ordered, %1").arg(grey))) << int(BlackWhiteMethod::Ordered) << grey;
     }
-    void floydSteinbergKeepsTheDarknessOfEveryBlock()
+    void ditherKeepsTheDarknessOfEveryBlock()
     {
+        QFETCH(int, method);
         QFETCH(int, grey);
-        const PictureGrid grid = convertImage(flatGrey(grey), withMethod(BlackWhiteMethod::FloydSteinberg));
+        ConversionOptions options;
+        options.method = BlackWhiteMethod(method);
+        const PictureGrid grid = convertImage(greyImage(kColumns, kRows, [grey](int, int) { return grey; }), options);
         const double darkness = (255 - grey) / 255.0;
         for (int top = 0; top + 16 <= kRows; top += 16) {
             for (int left = 0; left + 16 <= kColumns; left += 16) {
@@ -174,28 +143,13 @@ private slots:
                          qPrintable(QStringLiteral("block at %1, %2: %3").arg(left).arg(top).arg(fraction)));
             }
         }
-    }
-
-    void orderedRepeatsEveryEightCells_data()
-    {
-        QTest::addColumn<int>("grey");
-        for (int grey : {1, 37, 128, 190, 254})
-            QTest::newRow(qPrintable(QString::number(grey))) << grey;
-    }
-    void orderedRepeatsEveryEightCells()
-    {
-        QFETCH(int, grey);
-        const PictureGrid grid = convertImage(flatGrey(grey), withMethod(BlackWhiteMethod::Ordered));
-        for (int y = 0; y < kRows; ++y) {
-            for (int x = 0; x < kColumns; ++x) {
-                if (x + 8 < kColumns)
-                    QCOMPARE(grid.isSet(x, y), grid.isSet(x + 8, y));
-                if (y + 8 < kRows)
-                    QCOMPARE(grid.isSet(x, y), grid.isSet(x, y + 8));
-            }
+        if (options.method != BlackWhiteMethod::Ordered)
+            return;
+        QCOMPARE(blackIn(grid, QRect(0, 0, 8, 8)), qRound(darkness * 64.0));
+        for (int y = 0; y + 8 < kRows; ++y) {
+            for (int x = 0; x + 8 < kColumns; ++x)
+                QVERIFY(grid.isSet(x, y) == grid.isSet(x + 8, y) && grid.isSet(x, y) == grid.isSet(x, y + 8));
         }
-        // One period holds the grey's darkness to within one cell of 64.
-        QVERIFY(std::abs(blackIn(grid, QRect(0, 0, 8, 8)) - (255 - grey) * 64.0 / 255.0) <= 1.0);
     }
 };
 

@@ -1,5 +1,4 @@
 // File > Import on the main window: the dialog, the preview, the question and what Yes does.
-#include "ImageFiles.h"
 #include "app/PictureControl.h"
 #include "app/frmPixoram.h"
 #include "support/DocumentEdits.h"
@@ -8,7 +7,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -39,25 +37,30 @@ CommandState commandState(const frmPixoram& w)
             w.Image11->isVisibleTo(&w), w.Image5->isVisibleTo(&w), w.Image8->isVisibleTo(&w)};
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
-
 }  // namespace
 
 class TestImportCommand : public QObject {
     Q_OBJECT
-private:
-    QTemporaryDir dir;
-
 private slots:
-    void yesPlacesTheBlackPixelsAndMarksThePictureEdited()
+    // Yes places the image's black pixels over the picture and marks it edited; No, a
+    // cancelled dialog and a file that cannot be read change nothing. The preview shows
+    // only while the question is asked, and nothing else is said.
+    void importEndsAsAnswered_data()
     {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("asked");
+        const QString square = QStringLiteral(PIXORAM_TESTDATA "/import/square.bmp");  // XX. over X.G, G near-black
+        QTest::newRow("Yes") << square << true << true;
+        QTest::newRow("No") << square << false << true;
+        QTest::newRow("cancelled") << QString() << false << false;
+        QTest::newRow("not an image") << QStringLiteral(PIXORAM_TESTDATA "/import/refused/text.jpg") << false << false;
+    }
+    void importEndsAsAnswered()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, yes);
+        QFETCH(bool, asked);
         PreviewWatchingDialogs dialogs;
         frmPixoram w(dialogs, QString());
         dialogs.preview = w.Picture2;
@@ -66,9 +69,9 @@ private slots:
         w.mitool_Click(9);
         w.CurrentTool = 0;
         w.document.plotCell(0, 0, 1);  // a black cell where the image is white stays black
-        const QString path = writeFile(dir, "square.bmp", bitmapFile({"XX.", "X.G"}, 24));
+        const CommandState before = commandState(w);
         dialogs.fileAnswers.push_back({path, 1});
-        dialogs.messageAnswers.push_back(MessageAnswer::Yes);
+        dialogs.messageAnswers.push_back(yes ? MessageAnswer::Yes : MessageAnswer::No);
 
         w.miImport_Click();
 
@@ -80,78 +83,31 @@ private slots:
         QCOMPARE(request.filterIndex, 1);
         QCOMPARE(request.fileName, QString());
         QCOMPARE(request.defaultExt, QStringLiteral("BMP"));
-
-        QVERIFY(dialogs.previewVisible);
-        QCOMPARE(dialogs.previewSize, QSize(3, 2));
-        QCOMPARE(dialogs.messages.size(), 1);
-        const MessageRequest& question = dialogs.messages.first();
-        QCOMPARE(question.text, path + QString::fromLatin1("\x0A\x0D\x0A\x0D     ...this picture?"));
-        QCOMPARE(question.title, QStringLiteral("Import..."));
-        QCOMPARE(question.icon, MessageRequest::Icon::None);
-        QCOMPARE(question.buttons, MessageRequest::Buttons::YesNo);
-
-        QVERIFY(!w.Picture2->isVisible());
-        QCOMPARE(w.CurrentFileName, QString());
-        QCOMPARE(w.CurrentTool, int16_t(1));
-        QVERIFY(w.mitool[9]->isChecked());
-        QVERIFY(!w.mitool[1]->isChecked());
-        QCOMPARE(commandState(w), (CommandState{false, false, true, true, true, false, false}));
-        // 3 x 2 lands at columns 119..121 (offset 119), rows 50..51 (offset 50).
-        QList<QPoint> black;
-        for (int x = 0; x < kColumns; ++x)
-            for (int y = 0; y < kRows; ++y)
-                if (w.grid.isSet(x, y))
-                    black << QPoint(x, y);
-        QCOMPARE(black, (QList<QPoint>{{0, 0}, {119, 50}, {119, 51}, {120, 50}}));
-        QCOMPARE(w.Picture1->image().pixel(cellDotRect(119, 51).center()), Canvas::kBlack);
-    }
-
-    // No, a cancelled dialog and a file that cannot be read change nothing but
-    // leave the preview hidden, and say nothing beyond the question.
-    void everyOtherEndingChangesNothing_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("asked");
-        const QString picture = writeFile(dir, "picture.gif", gifFile({"XX", "XX"}));
-        QTest::newRow("No") << picture << true;
-        QTest::newRow("cancelled") << QString() << false;
-        QTest::newRow("missing") << dir.filePath("gone.bmp") << false;
-        QTest::newRow("empty") << writeFile(dir, "empty.bmp", QByteArray()) << false;
-        QTest::newRow("not an image") << writeFile(dir, "notes.jpg", "some text") << false;
-        QTest::newRow("truncated") << writeFile(dir, "cut.bmp", bitmapFile({"XXXX", "XXXX"}, 24).chopped(6)) << false;
-    }
-    void everyOtherEndingChangesNothing()
-    {
-        QFETCH(QString, path);
-        QFETCH(bool, asked);
-        ScriptedDialogs dialogs;
-        frmPixoram w(dialogs, QString());
-        setFileName(w.document, QStringLiteral("/somewhere/old.92i"));
-        w.markFileLoaded();
-        w.document.plotCell(5, 5, 1);
-        const PictureGrid grid = w.grid;
-        const CommandState state = commandState(w);
-        dialogs.fileAnswers.push_back({path, 1});
-        dialogs.messageAnswers.push_back(MessageAnswer::No);
-
-        w.miImport_Click();
+        // The shared dialog keeps the default extension for the commands that follow.
+        QCOMPARE(w.CMDialog1.defaultExt, QStringLiteral("BMP"));
 
         QCOMPARE(dialogs.messages.size(), asked ? 1 : 0);
+        if (asked) {
+            QVERIFY(dialogs.previewVisible);
+            QCOMPARE(dialogs.previewSize, QSize(3, 2));
+            const MessageRequest& question = dialogs.messages.first();
+            QCOMPARE(question.text, path + QString::fromLatin1("\x0A\x0D\x0A\x0D     ...this picture?"));
+            QCOMPARE(question.title, QStringLiteral("Import..."));
+            QCOMPARE(question.icon, MessageRequest::Icon::None);
+            QCOMPARE(question.buttons, MessageRequest::Buttons::YesNo);
+        }
         QVERIFY(!w.Picture2->isVisible());
-        QVERIFY(w.grid == grid);
-        QCOMPARE(commandState(w), state);
-        QCOMPARE(w.CurrentTool, int16_t(0));
-        QCOMPARE(w.CurrentFileName, QStringLiteral("/somewhere/old.92i"));
-    }
-
-    // The shared dialog keeps the default extension for the commands that follow.
-    void defaultExtensionStaysOnTheSharedDialog()
-    {
-        ScriptedDialogs dialogs;
-        frmPixoram w(dialogs, QString());
-        w.miImport_Click();
-        QCOMPARE(w.CMDialog1.defaultExt, QStringLiteral("BMP"));
-        QCOMPARE(w.CMDialog1.filterIndex, 1);
+        QCOMPARE(w.CurrentFileName, yes ? QString() : QStringLiteral("/somewhere/old.9xi"));
+        QCOMPARE(w.CurrentTool, int16_t(yes ? 1 : 0));
+        QVERIFY(w.mitool[9]->isChecked());
+        QVERIFY(!w.mitool[1]->isChecked());
+        QCOMPARE(commandState(w), (yes ? CommandState{false, false, true, true, true, false, false} : before));
+        // 3 x 2 lands at columns 119..121 (offset 119), rows 50..51 (offset 50).
+        PictureGrid expected;
+        for (QPoint cell : yes ? QList<QPoint>{{0, 0}, {119, 50}, {119, 51}, {120, 50}} : QList<QPoint>{{0, 0}})
+            expected.setCell(cell.x(), cell.y(), 1);
+        QVERIFY(w.grid == expected);
+        QCOMPARE(w.Picture1->image().pixel(cellDotRect(119, 51).center()) == Canvas::kBlack, yes);
     }
 };
 
