@@ -112,8 +112,8 @@ bool previewFollowsFields(const pgset* window)
 
 class TestPrinting : public QObject {
     Q_OBJECT
-    static constexpr int kDpi = 144;                 // 10 twips a pixel
-    static inline const QPointF kOrigin{72, 72};     // half-inch margins on every side
+    static constexpr int kDpi = 144;              // 10 twips a pixel
+    static inline const QPointF kOrigin{72, 72};  // half-inch margins on every side
     QTemporaryDir dir;
 
     // Prints the window's picture through the print dialog as a user answers it: PDF into the file, letter
@@ -153,7 +153,6 @@ private slots:
     void window()
     {
         QFETCH(QStringList, row);  // steps, the fields' texts after them, the stored values
-        QCOMPARE(row.size(), 3);
         ScriptedDialogs dialogs;
         frmPixoram main(dialogs, QString());
         pgset* window = openPageSetup(main);
@@ -181,10 +180,10 @@ private slots:
                 QTest::mouseClick(words[1] == "upArrow" ? spin->upArrow : spin->downArrow, Qt::LeftButton);
             }
         }
-        QCOMPARE(QStringList({window->Text1->text(), window->Text2->text(), window->Text3->text()}).join(','), row[1]);
+        QCOMPARE(QStringList({window->Text1->text(), window->Text2->text(), window->Text3->text()}).join(','), row.value(1));
         const PageSetupValues& stored = main.pageSetup;
         QCOMPARE(QString::number(stored.TopMargin) + ' ' + QString::number(stored.LeftMargin) + ' '
-                     + QString::number(stored.ImageWidth), row[2]);
+                     + QString::number(stored.ImageWidth), row.value(2));
         QCOMPARE(main.findChildren<pgset*>().size(), 1);
         QVERIFY(!window->isVisible() || previewFollowsFields(window));
     }
@@ -242,6 +241,7 @@ private slots:
         w.document.plotCell(0, 0, 1);
         w.pageSetup = PageSetupValues{1, 1, 1e300};
         const QImage page = renderPdfPage(print(w, dialogs), kDpi);
+        QCOMPARE(page.size(), QSize(1224, 1584));  // letter paper
         // Cell (0, 0) covers the printable area from one inch in, whatever lies beyond it.
         QImage covered = page.copy(int(kOrigin.x()) + 150, int(kOrigin.y()) + 150, 900, 1280);
         covered.invertPixels();
