@@ -25,15 +25,15 @@ bool folderTakesNewFiles(const QString& path)
     return probe.open();
 }
 
-QString unescaped(QString field)
+QString unescaped(QString text)
 {
-    field.replace(QStringLiteral("\\r"), QStringLiteral("\r"));
+    text.replace(QStringLiteral("\\r"), QStringLiteral("\r"));
     static const QRegularExpression code(QStringLiteral("\\\\x([0-9A-Fa-f]{2})"));
-    for (QRegularExpressionMatch found = code.match(field); found.hasMatch(); found = code.match(field)) {
+    for (QRegularExpressionMatch found = code.match(text); found.hasMatch(); found = code.match(text)) {
         const char byte = static_cast<char>(found.captured(1).toInt(nullptr, 16));
-        field.replace(found.capturedStart(), found.capturedLength(), calcBytesToText(QByteArray(1, byte)));
+        text.replace(found.capturedStart(), found.capturedLength(), calcBytesToText(QByteArray(1, byte)));
     }
-    return field;
+    return text;
 }
 
 }  // namespace
@@ -85,8 +85,8 @@ void addRowsFrom(const QString& table)
             continue;
         const QStringList fields = line.split('\t');
         QTestData& row = QTest::newRow(qPrintable(fields[0]));
-        for (const QString& field : fields.mid(1))
-            row << unescaped(field);
+        for (const QString& value : fields.mid(1))
+            row << unescaped(value);
     }
 }
 

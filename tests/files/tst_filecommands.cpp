@@ -94,6 +94,7 @@ void TestFileCommands::bringIn()
     QStringList paths;  // of files under tests/data, or the special file
     for (const QString& file : field("files").split(QLatin1Char(','), Qt::SkipEmptyParts))
         paths << (file.startsWith(QLatin1String("special:")) ? special : testDataPath(file));
+    // The rows naming a kind get special.92i as a folder, a FIFO, a socket or a link to /dev/zero.
     const QString kind = field("files").section(QLatin1Char(':'), 1);
     const QByteArray name = QFile::encodeName(special);
     sockaddr_un address{AF_UNIX, {}};
