@@ -1,13 +1,16 @@
 #include "FileTestSupport.h"
 
-#include "app/PictureControl.h"
 #include "app/frmPixoram.h"
+#include "link/CalcCharset.h"
 #include "ui/Canvas.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <QtTest>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -16,96 +19,24 @@
 
 namespace {
 
-QByteArray padded(const QByteArray& text, int size)
-{
-    QByteArray field = text.left(size);
-    field.append(QByteArray(size - field.size(), '\0'));
-    return field;
-}
-
-void appendLittle16(QByteArray& bytes, int value)
-{
-    bytes.append(static_cast<char>(value & 0xFF));
-    bytes.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void appendLittle32(QByteArray& bytes, uint32_t value)
-{
-    appendLittle16(bytes, static_cast<int>(value & 0xFFFF));
-    appendLittle16(bytes, static_cast<int>(value >> 16));
-}
-
-void appendBig16(QByteArray& bytes, int value)
-{
-    bytes.append(static_cast<char>((value >> 8) & 0xFF));
-    bytes.append(static_cast<char>(value & 0xFF));
-}
-
 bool folderTakesNewFiles(const QString& path)
 {
-    QFile probe(path + QStringLiteral("/probe"));
-    if (!probe.open(QIODevice::WriteOnly))
-        return false;
-    probe.remove();
-    return true;
+    QTemporaryFile probe(path + QStringLiteral("/probe-XXXXXX"));
+    return probe.open();
+}
+
+QString unescaped(QString text)
+{
+    text.replace(QStringLiteral("\\r"), QStringLiteral("\r"));
+    static const QRegularExpression code(QStringLiteral("\\\\x([0-9A-Fa-f]{2})"));
+    for (QRegularExpressionMatch found = code.match(text); found.hasMatch(); found = code.match(text)) {
+        const char byte = static_cast<char>(found.captured(1).toInt(nullptr, 16));
+        text.replace(found.capturedStart(), found.capturedLength(), calcBytesToText(QByteArray(1, byte)));
+    }
+    return text;
 }
 
 }  // namespace
-
-QByteArray singleVariableFile(const QByteArray& signature, const QByteArray& folder, const QByteArray& name,
-                              uint8_t type, const QByteArray& data, uint8_t attribute)
-{
-    QByteArray bytes = padded(signature, 8);
-    bytes.append("\x01\x00", 2);
-    bytes.append(padded(folder, 8));
-    bytes.append(padded("made by hand", 40));
-    appendLittle16(bytes, 1);
-    appendLittle32(bytes, 0x52);
-    bytes.append(padded(name, 8));
-    bytes.append(static_cast<char>(type));
-    bytes.append(static_cast<char>(attribute));
-    appendLittle16(bytes, 0);
-    appendLittle32(bytes, static_cast<uint32_t>(86 + data.size() + 2));
-    bytes.append("\xA5\x5A", 2);
-    bytes.append(QByteArray(4, '\0'));
-    bytes.append(data);
-    int sum = 0;
-    for (char byte : data)
-        sum += static_cast<uint8_t>(byte);
-    appendLittle16(bytes, sum & 0xFFFF);
-    return bytes;
-}
-
-QByteArray pictureVariableData(const QStringList& rows)
-{
-    const int height = static_cast<int>(rows.size());
-    const int width = static_cast<int>(rows.value(0).size());
-    const int rowBytes = (width + 7) / 8;
-    QByteArray data;
-    appendBig16(data, 2 + 2 + rowBytes * height + 1);
-    appendBig16(data, height);
-    appendBig16(data, width);
-    for (const QString& row : rows) {
-        QByteArray packed(rowBytes, '\0');
-        for (int x = 0; x < width; ++x) {
-            if (row[x] == QLatin1Char('X'))
-                packed[x / 8] = static_cast<char>(packed[x / 8] | (0x80 >> (x % 8)));
-        }
-        data.append(packed);
-    }
-    data.append('\xDF');
-    return data;
-}
-
-PictureGrid gridFromRows(const QStringList& rows)
-{
-    PictureGrid grid;
-    for (int y = 0; y < rows.size(); ++y) {
-        for (int x = 0; x < rows[y].size(); ++x)
-            grid.setCell(x, y, rows[y][x] == QLatin1Char('X') ? 1 : 0);
-    }
-    return grid;
-}
 
 QByteArray readBytes(const QString& path)
 {
@@ -120,9 +51,48 @@ void writeBytes(const QString& path, const QByteArray& bytes)
         file.write(bytes);
 }
 
-QByteArray realTestFile(const QString& name)
+QString testDataPath(const QString& name)
 {
-    return readBytes(QStringLiteral(PIXORAM_TESTDATA "/real/") + name);
+    return QStringLiteral(PIXORAM_TESTDATA "/") + name;
+}
+
+QByteArray testData(const QString& name)
+{
+    return readBytes(testDataPath(name));
+}
+
+PictureGrid gridFromText(const QString& name)
+{
+    const QList<QByteArray> rows = testData(name).split('\n');
+    PictureGrid grid;
+    for (int y = 0; y < rows.size(); ++y) {
+        for (int x = 0; x < rows[y].size(); ++x)
+            grid.setCell(x, y, rows[y][x] == 'X' ? 1 : 0);
+    }
+    return grid;
+}
+
+void addRowsFrom(const QString& table)
+{
+    const QStringList lines = QString::fromUtf8(testData(QStringLiteral("files/%1.tsv").arg(table))).split('\n');
+    static QList<QByteArray> columns;  // the table keeps only pointers to the names
+    for (const QString& column : lines.value(0).split('\t').mid(1)) {
+        columns.append(column.toUtf8());
+        QTest::addColumn<QString>(columns.constLast().constData());
+    }
+    for (const QString& line : lines.mid(1)) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList fields = line.split('\t');
+        QTestData& row = QTest::newRow(qPrintable(fields[0]));
+        for (const QString& value : fields.mid(1))
+            row << unescaped(value);
+    }
+}
+
+QString field(const char* column)
+{
+    return *static_cast<QString*>(QTest::qData(column, QMetaType::QString));
 }
 
 WindowState windowState(const frmPixoram& window)
@@ -138,10 +108,7 @@ WindowState windowState(const frmPixoram& window)
             window.miOpen->isEnabled(),
             window.miSave->isEnabled(),
             window.miSaveAs->isEnabled(),
-            window.miPrint->isEnabled(),
-            !window.Image11->isHidden(),
-            !window.Image5->isHidden(),
-            !window.Image8->isHidden()};
+            window.miPrint->isEnabled()};
 }
 
 bool setImmutable(const QString& path, bool on)

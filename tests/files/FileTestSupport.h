@@ -1,5 +1,5 @@
 #pragma once
-// Helpers of the picture file tests: hand-built calculator files, pictures as strings, window state.
+// Helpers of the picture file tests: files of tests/data, tables of cases, window state, unwritable places.
 
 #include "picture/PictureGrid.h"
 
@@ -8,32 +8,32 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
-
 class frmPixoram;
-
-// A one-variable TI-68k file laid out by hand: signature, folder (10), comment
-// (18), entry count (58), data offset (60), name (64), type (72), attribute (73),
-// file size (76), A5 5A (80), four zero bytes, the data from 86, checksum.
-QByteArray singleVariableFile(const QByteArray& signature, const QByteArray& folder, const QByteArray& name,
-                              uint8_t type, const QByteArray& data, uint8_t attribute = 0);
-
-// A picture variable's data for rows of 'X' (black) and '.' (white), all of one width.
-QByteArray pictureVariableData(const QStringList& rows);
-
-// A grid with the rows of 'X' and '.' placed at its top-left corner.
-PictureGrid gridFromRows(const QStringList& rows);
 
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
-QByteArray realTestFile(const QString& name);
+
+// A file of tests/data by its path there ("real/...", "files/..."), and its bytes (null when there is none).
+QString testDataPath(const QString& name);
+QByteArray testData(const QString& name);
+
+// A grid with the rows of 'X' and '.' of a text file of tests/data placed at its top-left corner.
+PictureGrid gridFromText(const QString& name);
+
+// One Qt Test row per line of tests/data/files/<table>.tsv. The first line names the columns (all
+// QString), each other line starts with the row's name. In the fields, \r is a carriage return and
+// \xNN the calculator's character of code NN; '#' starts a comment line.
+void addRowsFrom(const QString& table);
+
+// The current row's value in a column of such a table.
+QString field(const char* column);
 
 // Everything the user sees of the picture and its file.
 struct WindowState {
     PictureGrid grid;
     QImage canvas;
     QString folder, variable, comment, status, currentFile, caption;
-    bool open, save, saveAs, print, openCover, saveCover, printCover;
+    bool open, save, saveAs, print;
     bool operator==(const WindowState&) const = default;
 };
 WindowState windowState(const frmPixoram& window);
