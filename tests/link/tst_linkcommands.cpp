@@ -174,7 +174,7 @@ void TestLinkCommands::failureKeepsThePicture_data()
     QTest::addColumn<QString>("calculator");  // its options, "held" for the pictures; empty: no calculator at all
     QTest::addColumn<QString>("name");        // typed for Send, chosen for Receive
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("reason");  // a part of the detailed text
+    QTest::addColumn<QString>("reason");      // a part of the detailed text
     addTsvRows(kData + "/link/failures.tsv");
 }
 
