@@ -9,13 +9,9 @@ VirtualCalc::VirtualCalc(const QStringList& options, bool cleanFirst)
 {
     if (cleanFirst)
         cleanLink();
-    process_.setProgram(QStringLiteral(VIRTUAL_CALC_PATH));
-    process_.setArguments(options + QStringList{QStringLiteral("--store"), store_.path()});
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start();
-    // Bounded waits: a calculator that never opens its end fails the test instead of hanging it.
-    if (!process_.waitForStarted(10000))
-        return;
+    process_.start(QStringLiteral(VIRTUAL_CALC_PATH), options + QStringList{QStringLiteral("--store"), store_.path()});
+    // Bounded wait: a calculator that never opens its end fails the test instead of hanging it.
     QByteArray output;
     while (!output.contains("ready\n") && process_.waitForReadyRead(10000))
         output += process_.readAllStandardOutput();
@@ -49,7 +45,3 @@ QByteArray VirtualCalc::stored(const char* file) const
     QFile in(store_.filePath(QString::fromLatin1(file)));
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
-
-QByteArray VirtualCalc::storedName() const { return stored("name"); }
-QByteArray VirtualCalc::storedType() const { return stored("type"); }
-QByteArray VirtualCalc::storedData() const { return stored("data"); }

@@ -19,11 +19,10 @@ public:
     void crash();
 
     bool isReady() const { return ready_; }
-    QString storeDir() const { return store_.path(); }
     // What the calculator stored of the last variable it accepted; empty when none.
-    QByteArray storedName() const;
-    QByteArray storedType() const;
-    QByteArray storedData() const;
+    QByteArray storedName() const { return stored("name"); }
+    QByteArray storedType() const { return stored("type"); }
+    QByteArray storedData() const { return stored("data"); }
 
     // Removes the virtual link's pipes and shared-memory counter, as a killed end leaves them.
     static void cleanLink();
