@@ -199,6 +199,7 @@ void WindowScript::step(const QStringList& words)
         {"pictures", [&] { checkPictures(rest); }},
         {"runs", [&] { QCOMPARE(int(dialogs.fileRequests.size() + dialogs.modalWindows.size()) + dialogs.printDialogs, rest.toInt()); }},
         {"log", [&] { QCOMPARE(log, rest); }},
+        {"paste-offered", [&] { QCOMPARE(w.miPastePicture->isEnabled(), rest == "yes"); }},
         {"position", [&] { QCOMPARE(w.statusPanel2->text() + QLatin1Char('|') + w.Label2->text(), rest); }},
     };
     const auto verb = verbs.find(words[0]);
