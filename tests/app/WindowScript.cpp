@@ -151,6 +151,8 @@ void WindowScript::step(const QStringList& words)
     const QStringList args = words.mid(1);
     const QString rest = args.join(QLatin1Char(' '));
     const Seen now = seen();
+    const QString message = dialogs.messages.value(0).text;
+    const qsizetype shown = dialogs.fileRequests.size() + dialogs.modalWindows.size() + dialogs.printDialogs;
     const std::map<QString, std::function<void()>> verbs = {
         {"sample", [&] { w.changePicture(QStringLiteral("Sample"), sample()); }},
         {"open", [&] { w.Picture1_OLEDragDrop({path(rest)}); }},
@@ -185,19 +187,20 @@ void WindowScript::step(const QStringList& words)
         {"texts", [&] { QCOMPARE(now.texts.join(QLatin1Char('|')), rest); }},
         {"undo", [&] { QCOMPARE(w.miUndo->text(), rest); }},
         {"redo", [&] { QCOMPARE(w.miRedo->text(), rest); }},
-        {"history", [&] { QCOMPARE(QStringLiteral("%1 %2").arg(int(w.miUndo->isEnabled())).arg(int(w.miRedo->isEnabled())), rest); }},
+        {"history",
+         [&] { QCOMPARE(QStringLiteral("%1 %2").arg(w.miUndo->isEnabled()).arg(w.miRedo->isEnabled()), rest); }},
         {"tools", [&] { QCOMPARE(QStringLiteral("%1 %2").arg(w.CurrentTool).arg(w.SavedTool), rest); }},
         {"dialog", [&] { QCOMPARE(lastDialog, rest); }},
         {"dialogs", [&] { QCOMPARE(int(dialogs.modalWindows.size()), rest.toInt()); }},
-        {"one-dialog", [&] { QCOMPARE(dialogs.modalWindows.count(dialogs.modalWindows[0]), dialogs.modalWindows.size()); }},
+        {"one-dialog", [&] { QCOMPARE(dialogs.modalWindows.first(), dialogs.modalWindows.last()); }},
         {"messages", [&] { QCOMPARE(int(dialogs.messages.size()), rest.toInt()); }},
-        {"message", [&] { QVERIFY2(dialogs.messages.value(0).text.contains(rest), qPrintable(dialogs.messages.value(0).text)); }},
-        {"names", [&] { QVERIFY2(dialogs.messages.value(0).text.contains(path(rest)), qPrintable(path(rest))); }},
+        {"message", [&] { QVERIFY2(message.contains(rest), qPrintable(message)); }},
+        {"names", [&] { QVERIFY2(message.contains(path(rest)), qPrintable(message)); }},
         {"ended", [&] { QCOMPARE(dialogs.programEnded, rest == "yes"); }},
         {"visible", [&] { QCOMPARE(w.isVisible(), rest == "yes"); }},
         {"png", [&] { checkPng(path(args[0]), args[1].toInt()); }},
         {"pictures", [&] { checkPictures(rest); }},
-        {"runs", [&] { QCOMPARE(int(dialogs.fileRequests.size() + dialogs.modalWindows.size()) + dialogs.printDialogs, rest.toInt()); }},
+        {"runs", [&] { QCOMPARE(shown, qsizetype(rest.toInt())); }},
         {"log", [&] { QCOMPARE(log, rest); }},
         {"paste-offered", [&] { QCOMPARE(w.miPastePicture->isEnabled(), rest == "yes"); }},
         {"position", [&] { QCOMPARE(w.statusPanel2->text() + QLatin1Char('|') + w.Label2->text(), rest); }},
@@ -242,8 +245,10 @@ void WindowScript::answer(const QStringList& args)
         lastDialog = describe(dialog);
         if (args[0] == "cancel")
             return dialog.reject();
-        if (args[0] == "exit")
-            return (args[1] == "ok" ? dynamic_cast<frmExit&>(dialog).Command1 : dynamic_cast<frmExit&>(dialog).Command2)->click();
+        if (args[0] == "exit") {
+            auto& warning = dynamic_cast<frmExit&>(dialog);
+            return (args[1] == "ok" ? warning.Command1 : warning.Command2)->click();
+        }
         const QList<QButtonGroup*> groups = dialog.findChildren<QButtonGroup*>();  // size, method, mode
         const QStringList sliders{QStringLiteral("level"), QStringLiteral("brightness"), QStringLiteral("contrast")};
         for (int index = 0; index < 3; ++index) {

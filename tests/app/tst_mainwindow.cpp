@@ -36,7 +36,8 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Pixoram - 2.7"));
         QCOMPARE(menuLayout(w), appTestData(QStringLiteral("menus.txt")));
         QCOMPARE(w.menuBar()->actions().size(), 4);
-        QCOMPARE(QList<int>({w.Text1->maxLength(), w.Text2->maxLength(), w.Text3->maxLength()}), QList<int>({40, 8, 8}));
+        QCOMPARE(QList<int>({w.Text1->maxLength(), w.Text2->maxLength(), w.Text3->maxLength()}),
+                 QList<int>({40, 8, 8}));
         QCOMPARE(w.centralWidget()->size(), QSize(592, 383));
         QCOMPARE(w.Picture1->contentsRect().size(), QSize(543, 254));
         QImage background(w.Picture1->image().size(), w.Picture1->image().format());

@@ -45,7 +45,8 @@ private slots:
         w.miCopyPicture_Click();
         const QImage image = QImage::fromData(xclip(QStringLiteral("-t image/png -o")), "PNG");
         QCOMPARE(image.depth(), 1);
-        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), pictureBitmap(stripes(5)).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
+                 pictureBitmap(stripes(5)).convertToFormat(QImage::Format_RGB32));
 
         QTemporaryDir dir;
         QVERIFY(pictureBitmap(stripes(3), 1).save(dir.filePath(QStringLiteral("stripes.png")), "PNG"));
