@@ -2,6 +2,7 @@
 
 #include "app/frmPixoram.h"
 #include "link/CalcCharset.h"
+#include "support/TsvRows.h"
 #include "ui/Canvas.h"
 
 #include <QAction>
@@ -74,25 +75,12 @@ PictureGrid gridFromText(const QString& name)
 
 void addRowsFrom(const QString& table)
 {
-    const QStringList lines = QString::fromUtf8(testData(QStringLiteral("files/%1.tsv").arg(table))).split('\n');
-    static QList<QByteArray> columns;  // the table keeps only pointers to the names
-    for (const QString& column : lines.value(0).split('\t').mid(1)) {
-        columns.append(column.toUtf8());
-        QTest::addColumn<QString>(columns.constLast().constData());
-    }
-    for (const QString& line : lines.mid(1)) {
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList fields = line.split('\t');
-        QTestData& row = QTest::newRow(qPrintable(fields[0]));
-        for (const QString& value : fields.mid(1))
-            row << unescaped(value);
-    }
+    addTsvRows(testDataPath(QStringLiteral("files/%1.tsv").arg(table)));
 }
 
 QString field(const char* column)
 {
-    return *static_cast<QString*>(QTest::qData(column, QMetaType::QString));
+    return unescaped(*static_cast<QString*>(QTest::qData(column, QMetaType::QString)));
 }
 
 WindowState windowState(const frmPixoram& window)

@@ -20,12 +20,11 @@ QByteArray testData(const QString& name);
 // A grid with the rows of 'X' and '.' of a text file of tests/data placed at its top-left corner.
 PictureGrid gridFromText(const QString& name);
 
-// One Qt Test row per line of tests/data/files/<table>.tsv. The first line names the columns (all
-// QString), each other line starts with the row's name. In the fields, \r is a carriage return and
-// \xNN the calculator's character of code NN; '#' starts a comment line.
+// The rows of tests/data/files/<table>.tsv (see addTsvRows).
 void addRowsFrom(const QString& table);
 
-// The current row's value in a column of such a table.
+// The current row's value in a column of such a table: \r is a carriage return and \xNN the
+// calculator's character of code NN.
 QString field(const char* column);
 
 // Everything the user sees of the picture and its file.

@@ -75,14 +75,6 @@ private slots:
 
 void TestLinkCommands::sessionOnOneCable_data()
 {
-    QTest::addColumn<QString>("model");  // of the screen; ti89 also chooses the TI-89
-    QTest::addColumn<QString>("pace");   // slow: the calculator takes its time over every exchange
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("variable");
-    QTest::addColumn<QString>("shown");       // the names Send leaves in the fields
-    QTest::addColumn<QString>("storedName");  // the bytes on the wire, percent-encoded
-    QTest::addColumn<QString>("received");
-    QTest::addColumn<QString>("receivedPicture");  // as the calculator holds it, a PBM file
     addTsvRows(kData + "/link/session.tsv");
 }
 
@@ -170,11 +162,6 @@ void TestLinkCommands::sessionOnOneCable()
 
 void TestLinkCommands::failureKeepsThePicture_data()
 {
-    QTest::addColumn<QString>("command");     // snap, send or receive, on a USB cable or with the TI-89 chosen
-    QTest::addColumn<QString>("calculator");  // its options, "held" for the pictures; empty: no calculator at all
-    QTest::addColumn<QString>("name");        // typed for Send, chosen for Receive
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("reason");      // a part of the detailed text
     addTsvRows(kData + "/link/failures.tsv");
 }
 

@@ -22,11 +22,6 @@ private slots:
 
 void TestLinkParts::linkSettingsClicks_data()
 {
-    QTest::addColumn<QString>("clicks");
-    QTest::addColumn<QString>("cableCode");
-    QTest::addColumn<QString>("portName");
-    QTest::addColumn<QString>("enabled");  // COM1 to COM4, X or .
-    QTest::addColumn<QString>("checked");  // COM1 to COM4, Gray, Black, USB, Emulator, X or .
     addTsvRows(QStringLiteral(PIXORAM_TESTDATA "/link/linksettings.tsv"));
 }
 
@@ -72,8 +67,6 @@ void TestLinkParts::commentsAreOnThe24HourClock()
 
 void TestLinkParts::progressReports_data()
 {
-    QTest::addColumn<QString>("counters");  // "count/max ..." as the library counts; "end" when the transfer succeeds
-    QTest::addColumn<QString>("reports");   // "done/total ..." as reported
     addTsvRows(QStringLiteral(PIXORAM_TESTDATA "/link/progress.tsv"));
 }
 
