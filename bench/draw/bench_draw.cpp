@@ -2,6 +2,7 @@
 // whole canvas, and one drag move of a canvas-sized ellipse outline.
 #include "app/frmPixoram.h"
 #include "support/ScriptedDialogs.h"
+#include "Figures.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,17 +12,6 @@
 #include <vector>
 
 namespace {
-
-struct Figures {
-    std::vector<double> ms;
-    void add(qint64 ns) { ms.push_back(ns / 1e6); }
-    void print(const char* what)
-    {
-        std::sort(ms.begin(), ms.end());
-        std::printf("%-58s median %7.3f ms   min %7.3f   max %7.3f   (%zu runs)\n", what, ms[ms.size() / 2],
-                    ms.front(), ms.back(), ms.size());
-    }
-};
 
 void benchFullCanvasBar(frmPixoram& w)
 {

@@ -3,6 +3,7 @@
 #include "app/frmPixoram.h"
 #include "files/PicturePng.h"
 #include "support/ScriptedDialogs.h"
+#include "Figures.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,22 +18,6 @@
 #include <vector>
 
 namespace {
-
-struct Figures {
-    std::vector<double> ms;
-    void add(qint64 ns) { ms.push_back(ns / 1e6); }
-    double median()
-    {
-        std::sort(ms.begin(), ms.end());
-        return ms[ms.size() / 2];
-    }
-    void print(const char* what)
-    {
-        const double middle = median();
-        std::printf("%-58s median %8.3f ms   min %8.3f   max %8.3f   (%zu runs)\n", what, middle, ms.front(),
-                    ms.back(), ms.size());
-    }
-};
 
 // Something like a photo: smooth shading with fine noise, which JPEG does not compress away.
 QString writePhoto(const QTemporaryDir& dir)

@@ -3,6 +3,7 @@
 #include "app/frmPixoram.h"
 #include "picture/CellChange.h"
 #include "support/ScriptedDialogs.h"
+#include "Figures.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,22 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct Figures {
-    std::vector<double> ms;
-    void add(qint64 ns) { ms.push_back(ns / 1e6); }
-    double median()
-    {
-        std::sort(ms.begin(), ms.end());
-        return ms[ms.size() / 2];
-    }
-    void print(const char* what)
-    {
-        const double middle = median();
-        std::printf("%-62s median %7.3f ms   min %7.3f   max %7.3f   (%zu runs)\n", what, middle, ms.front(),
-                    ms.back(), ms.size());
-    }
-};
 
 // Kilobytes of a line of /proc/self/status: VmRSS now, VmHWM the peak.
 long statusKilobytes(const char* field)
